@@ -1,0 +1,85 @@
+#include "core/Function.h"
+
+#include "platform/EventPump.h"
+#include "platform/Errors.h"
+
+namespace Function {
+
+QString MiNick, NickAnterior, PassIRC, ServidorIRC;
+qint16 PuertoIRC = 0;
+QString CanalActual, NickSeleccionado, SalaSeleccionada, TextoMarquesina;
+bool Conectado = false;
+bool EsOperador = false;
+
+QString NickGuardado, AlternoGuardado, PassGuardado, AdornoIzquierdo, AdornoDerecho;
+QString ColorIzquierdo, ColorCentral, ColorFondo, ColorDerecho, CodigoBold, CodigoUnder;
+QString TextoContestadora;
+
+bool PublicarPrivados = false;
+bool AntiFlood = false;
+bool PrivadosEnChat = false;
+bool PrivadosEnVentanas = false;
+bool VerMovimiento = true;
+bool AutoScroll = true;
+bool Invitaciones = false;
+bool AlertaPrivados = true;
+bool MostrarMSN = false;
+bool PublicarMusica = false;
+
+std::array<QString, 6> FormatoTexto;
+
+QString ArchivoINI;
+std::array<QString, 31> Secciones;
+std::vector<DatosServidor> Servidores;
+QString BufferINI;
+qint32 LargoINI = 0;
+
+void ResetState()
+{
+    MiNick = NickAnterior = PassIRC = ServidorIRC = QString();
+    PuertoIRC = 0;
+    CanalActual = NickSeleccionado = SalaSeleccionada = TextoMarquesina = QString();
+    Conectado = EsOperador = false;
+    NickGuardado = AlternoGuardado = PassGuardado = AdornoIzquierdo = AdornoDerecho = QString();
+    ColorIzquierdo = ColorCentral = ColorFondo = ColorDerecho = CodigoBold = CodigoUnder = QString();
+    TextoContestadora = QString();
+    PublicarPrivados = AntiFlood = PrivadosEnChat = PrivadosEnVentanas = Invitaciones = false;
+    VerMovimiento = AutoScroll = AlertaPrivados = true;
+    MostrarMSN = PublicarMusica = false;
+    FormatoTexto = {};
+    ArchivoINI = QString();
+    Secciones = {};
+    Servidores.clear();
+    BufferINI = QString();
+    LargoINI = 0;
+}
+
+void Espera(float seconds)
+{
+    platform::resumeNext([&] {
+        // The clock reads seconds since midnight; a wait across midnight
+        // moves its end back by one day.
+        const double start = platform::Timer();
+        double end = start + seconds;
+        while (platform::Timer() < end) {
+            platform::DoEvents();
+            platform::PumpEventsFor(qBound(0, int((end - platform::Timer()) * 1000.0), 5));
+            if (platform::Timer() < start)
+                end -= 86400.0;
+        }
+    });
+}
+
+bool EstaIgnorado(const QString& nick)
+{
+    Q_UNUSED(nick);
+    return false;
+}
+
+void ControlFlood(const QString& text, const QString& nick)
+{
+    Q_UNUSED(text);
+    Q_UNUSED(nick);
+}
+
+}  // namespace Function

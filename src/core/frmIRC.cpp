@@ -1,0 +1,3 @@
+#include "core/frmIRC.h"
+
+frmIRC::frmIRC() {}

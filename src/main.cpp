@@ -1,0 +1,12 @@
+// Starts the application and loads the main window.
+#include "core/frmIRC.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trovelin"));
+    frmIRC::instance()->Show();
+    return app.exec();
+}

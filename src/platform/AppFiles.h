@@ -1,0 +1,41 @@
+#pragma once
+// Files beside the program: the program folder is the executable's folder,
+// or TROVELIN_HOME when set; the original's "\Files\X" is
+// <program folder>/Files/X. Settings and list files are 8-bit Windows-1252
+// text with CR LF line ends, as the original wrote them.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+QString AppPath();                         // the program folder, no trailing slash
+QString FilesPath(const QString& name);    // <program folder>/Files/<name>
+
+// Windows-1252 both ways; characters it cannot hold become "?".
+QString fromCp1252(const QByteArray& bytes);
+QByteArray toCp1252(const QString& text);
+
+// Whole lines of an 8-bit text file (CR LF, LF or CR end a line); nullopt
+// when the file cannot be opened.
+std::optional<QStringList> readTextLines(const QString& path);
+
+// Writes the lines, each followed by CR LF; false when the file cannot be
+// written.
+bool writeTextLines(const QString& path, const QStringList& lines);
+
+// The run time's field input (Input #): fields end at commas and line ends;
+// blanks before a field are skipped, a field in double quotes is taken whole
+// (without its quotes), an unquoted field loses its trailing blanks.
+QStringList readFields(const QByteArray& fileBytes);
+std::optional<QStringList> readFieldsOfFile(const QString& path);
+
+// The profile reader: the value of key in section of an INI file, section
+// and key without regard to case, the value without surrounding blanks and
+// cut to bufferSize - 1 characters. "" when the file, section or key is
+// missing.
+QString readProfileString(const QString& path, const QString& section, const QString& key,
+                          int bufferSize = 350);
+
+}  // namespace platform

@@ -1,0 +1,73 @@
+#include "platform/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+QString appTitle() { return QStringLiteral("Trovelin"); }
+
+namespace {
+
+QWidget* activeWindow() { return QApplication::activeWindow(); }
+
+class QtDialogHost final : public DialogHost {
+public:
+    int msgBox(const QString& text, int style, const QString& title) override
+    {
+        QMessageBox box(activeWindow());
+        box.setWindowTitle(title);
+        box.setText(text);
+        const int icon = style & 0x70;
+        box.setIcon(icon == vbCritical ? QMessageBox::Critical
+                    : icon == 32       ? QMessageBox::Question
+                    : icon == 48       ? QMessageBox::Warning
+                    : icon == vbInformation ? QMessageBox::Information
+                                            : QMessageBox::NoIcon);
+        if ((style & 0x7) == 4) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+            return box.exec() == QMessageBox::Yes ? vbYes : vbNo;
+        }
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return vbOK;
+    }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        bool ok = false;
+        const QString answer =
+            QInputDialog::getText(activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+        return ok ? answer : QString();
+    }
+
+    QString openFileName(const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(activeWindow(), QString(), QString(), filter);
+    }
+
+    QString saveFileName(const QString& filter, const QString& defaultExt) override
+    {
+        QFileDialog d(activeWindow(), QString(), QString(), filter);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setDefaultSuffix(defaultExt);
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return QString();
+        return d.selectedFiles().first();
+    }
+};
+
+QtDialogHost realHost;
+DialogHost* current = &realHost;
+
+}  // namespace
+
+DialogHost& dialogs() { return *current; }
+void setDialogHost(DialogHost* host) { current = host ? host : &realHost; }
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+// Message boxes, input boxes and file dialogs, all through one replaceable
+// host: the real one shows modal Qt dialogs; tests install one that answers
+// from a script.
+#include <QString>
+
+namespace platform {
+
+// Message box styles, by the original's numbers.
+enum MsgStyle : int {
+    vbOKOnly = 0,
+    vbCritical = 16,
+    vbYesNoQuestion = 36,  // question icon with Yes and No
+    vbInformation = 64,
+};
+// Answers.
+enum MsgAnswer : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+
+// The program's own title: the caption of a box that names none.
+QString appTitle();
+
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    virtual int msgBox(const QString& text, int style, const QString& title) = 0;
+    // Cancel gives "".
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // filter in Qt's form ("archivos HTML (*.HTML *.HTM)"); "" when cancelled.
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultExt) = 0;
+};
+
+DialogHost& dialogs();
+// Installs a host (nullptr restores the real one); the caller keeps ownership.
+void setDialogHost(DialogHost* host);
+
+inline int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString())
+{
+    return dialogs().msgBox(text, style, title.isEmpty() ? appTitle() : title);
+}
+inline QString InputBox(const QString& prompt, const QString& title = QString(),
+                        const QString& defaultText = QString())
+{
+    return dialogs().inputBox(prompt, title.isEmpty() ? appTitle() : title, defaultText);
+}
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/Form.h"
+
+#include "platform/Errors.h"
+#include "platform/Skin.h"
+
+#include <QCloseEvent>
+
+namespace platform {
+
+static QList<Form*>& registry()
+{
+    static QList<Form*> forms;
+    return forms;
+}
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    applySkin(this);
+}
+
+Form::~Form()
+{
+    registry().removeAll(this);
+}
+
+void Form::Load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    registry().append(this);
+    guard("Form_Load", [this] { Form_Load(); });
+}
+
+void Form::Show()
+{
+    Load();
+    if (unloaded_)
+        return;
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide() { hide(); }
+
+bool Form::Unload()
+{
+    if (unloaded_ || unloading_)
+        return unloaded_;
+    unloading_ = true;
+    qint16 cancel = 0;
+    guard("Form_Unload", [&] { Form_Unload(cancel); });
+    unloading_ = false;
+    if (cancel != 0)
+        return false;
+    unloaded_ = true;
+    registry().removeAll(this);
+    hide();
+    deleteLater();  // the form may be unloading itself from one of its own handlers
+    return true;
+}
+
+int Form::windowStateValue() const
+{
+    if (windowState() & Qt::WindowMinimized)
+        return vbMinimized;
+    if (windowState() & Qt::WindowMaximized)
+        return vbMaximized;
+    return vbNormal;
+}
+
+void Form::setWindowStateValue(int state)
+{
+    setWindowState(state == vbMinimized ? Qt::WindowMinimized
+                   : state == vbMaximized ? Qt::WindowMaximized
+                                          : Qt::WindowNoState);
+}
+
+QList<Form*> Form::loadedForms() { return registry(); }
+
+void Form::unloadAll()
+{
+    for (Form* f : loadedForms())
+        if (!f->Unload())
+            return;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    event->ignore();  // Unload() hides and deletes the form itself
+    Unload();
+}
+
+}  // namespace platform

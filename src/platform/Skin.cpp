@@ -1,0 +1,12 @@
+#include "platform/Skin.h"
+
+#include <QWidget>
+
+namespace platform {
+
+void applySkin(QWidget* window)
+{
+    Q_UNUSED(window);
+}
+
+}  // namespace platform
