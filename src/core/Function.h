@@ -62,6 +62,7 @@ struct DatosServidor {
     std::vector<DatosSala> Salas;
     QString LoginServer;
     qint16 LoginPort = 0;
+    QString LoginPortTexto;  // the port as the file writes it, shown in the port box
 };
 extern QString ArchivoINI;
 extern std::array<QString, 31> Secciones;  // 1 to 30
@@ -94,6 +95,8 @@ void GuardaDatos();
 void CargaSecciones();
 bool CargaServidor(qint16 area, const QString& name);
 QString LeeINI(const QString& section, const QString& key);
+// A port is a whole number from 0 to 32767 written in digits; -1 otherwise.
+qint16 PuertoDeTexto(const QString& text);
 
 // One row of the room list from a LIST reply; returns "".
 QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);

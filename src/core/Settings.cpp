@@ -5,8 +5,5 @@ namespace Function {
 
 void LeeDatos() {}
 void GuardaDatos() {}
-void CargaSecciones() {}
-bool CargaServidor(qint16, const QString&) { return true; }
-QString LeeINI(const QString&, const QString&) { return QString(); }
 
 }  // namespace Function

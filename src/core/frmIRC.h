@@ -1,8 +1,185 @@
 #pragma once
+// The main window: the one connection to the chat server, the dispatcher of
+// received lines, the main room's view and user list, the chat and private
+// boxes, the toolbar with the option flags, start-up and shutdown.
 #include "platform/Form.h"
+#include "platform/WireText.h"
+
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace platform {
+class ClickLabel;
+class DefaultButtons;
+class HtmlView;
+class ListBox;
+class ListView;
+class TcpClient;
+}  // namespace platform
+
+// The pending reply to a whois request.
+struct DatosWhois {
+    QString Nick;      // the nick asked about, followed by one blank
+    QString Host;      // user and host text
+    QString Nombre;    // real-name text
+    QString Campo4;    // never filled or read
+    QString Canales;   // channel list, prepared for display
+    QString Servidor;  // the server's description
+    QString Campo7;    // never filled or read; emptied by CleanWhois
+};
 
 class frmIRC : public platform::FormOf<frmIRC> {
     Q_OBJECT
 public:
     frmIRC();
+    ~frmIRC() override;
+
+    // --- Connection ---------------------------------------------------------
+    void ConnectarChat();
+    void send(const QString& msg);
+
+    // --- Received lines -------------------------------------------------------
+    void processCommand();
+    // The line parsers: pure, shared by every branch of the dispatcher.
+    // processParam escapes "<" and ">" in msg itself, then returns its first
+    // parameter (after a leading ":", everything after it).
+    static QString processParam(QString& msg);
+    // The text after msg's first blank, or "" when msg starts with ":" or
+    // holds no blank.
+    static QString processRest(const QString& msg);
+    // The channel name (without "#") of a channel message body; throws when
+    // the body has no ":" after its "#".
+    static QString IdentificaChannel(QString nDatos);
+    // The channel name (without "#") at the head of a parameter text; throws
+    // when no blank follows the "#".
+    static QString QuikChannel(QString nDatos);
+    void CleanWhois();
+
+    // --- Views ----------------------------------------------------------------
+    void New_msg(QString tmstr);
+    void display(const QString& msg);
+
+    // --- Sending chat and private lines ----------------------------------------
+    void RoomMsg(QString& text, const QString& room = QString());
+    void SendMsg(const QString& text, const QString& nick);
+
+    // --- Form variables -------------------------------------------------------
+    QString BufferIRC;
+    QString NickServidor;
+    QString NickFallido;
+    DatosWhois Whois;
+    bool PrefijoNames = false;
+    QString TextoBienvenida;
+
+    // --- Controls -----------------------------------------------------------------
+    platform::TcpClient* sockIRC;
+    platform::HtmlView* DHTMLEdit1;
+    QPlainTextEdit* txtStatus;
+    platform::ClickLabel* Label3;  // "Copy"
+    QLineEdit* txtNick;
+    QLineEdit* TxtPass;
+    QPushButton* cmdNick;
+    QLineEdit* txtChannel;
+    QLineEdit* TxtUsala;
+    QLineEdit* txtSala;  // marquee of the room
+    QLineEdit* Text1;    // marquee of the welcome banner
+    QFrame* Picture5;    // user list panel
+    QFrame* Picture6;    // room list panel
+    platform::ListView* ListView1;
+    platform::ListView* ListView2;
+    QPushButton* Command12;  // "Salas"
+    QPushButton* Command13;  // "Usuarios"
+    QPlainTextEdit* txtChatMsg;
+    QPushButton* cmdChat;
+    QGroupBox* Frame1;  // "Mensaje Privado"
+    platform::ListBox* lstUsers;
+    QPlainTextEdit* txtPrivMsg;
+    QPushButton* cmdPriv;
+    QPushButton* cmdDisconnect;
+
+    // Toolbar: windows and actions.
+    QPushButton* Command11;  // Conexion
+    QPushButton* Command1;   // Iconos
+    QPushButton* Command14;  // Registro
+    QPushButton* Command15;  // Media Player
+    QPushButton* Command16;  // Operador
+    QPushButton* Command17;  // Multi-Privados
+    QPushButton* Command28;  // Servidor
+    QPushButton* Command32;  // Team-Vexlo
+    QPushButton* Command33;  // Favoritos
+    QPushButton* Command34;  // Juego
+    QPushButton* Command36;  // Adornos
+    QPushButton* Command6;   // Contestadora
+    QPushButton* Command30;  // Web
+    QPushButton* Command31;  // Vexlo Foro
+    QPushButton* Command7;   // Limpiar
+    QPushButton* Command8;   // Guardar
+    QPushButton* Command10;  // Cerrar
+    // Toolbar: the option flags.
+    QPushButton* Command18;  // PublicarPrivados
+    QPushButton* Command19;  // AntiFlood
+    QPushButton* Command20;  // PrivadosEnChat
+    QPushButton* Command21;  // PrivadosEnVentanas
+    QPushButton* Command5;   // Invitaciones
+    QPushButton* Command26;  // VerMovimiento
+    QPushButton* Command27;  // AutoScroll
+
+    QTimer* Marquesina;
+    QTimer* Timer3;
+    QTimer* Timer2;
+    QTimer* timTimeout;
+
+    platform::DefaultButtons* defaultButtons;
+
+    // --- Event handlers -------------------------------------------------------
+    void sockIRC_Connect();
+    void sockIRC_DataArrival(qsizetype bytesTotal);
+    void sockIRC_Close();
+    void sockIRC_Error();
+    void cmdDisconnect_Click();
+    void cmdNick_Click();
+    void cmdChat_Click();
+    void cmdPriv_Click();
+    void txtNick_Change();
+    void Command11_Click();
+    void Command16_Click();
+    void Command28_Click();
+    void Command30_Click();
+    void Command31_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command10_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Label3_Click();
+    void Marquesina_Timer();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(qint16& Cancel) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void connectHandlers();
+    QFrame* buildToolbar();
+    QWidget* buildSidePanel();
+    QWidget* buildBottom();
+    void nickFailure(const QString& text);
+    void roomEvent(const QString& command, const QString& line, const QString& sender,
+                   const QString& body, QString& parameters, const QString& hostKey,
+                   const QString& lineChannel);
+    void whoisReply(const QString& command, QString& parameters);
+    void removeUser(int position);
+    void refreshCount();
+    void takeLines();
+
+    platform::LineFramer framer_;
+    bool resumePosted_ = false;
 };

@@ -10,7 +10,7 @@ struct LogBox::Impl {
 LogBox::LogBox(QWidget* parent) : QAbstractScrollArea(parent), d(new Impl) {}
 LogBox::~LogBox() = default;
 void LogBox::setSelColor(const QColor&) {}
-void LogBox::append(const QString& text) { d->text += text; }
+void LogBox::append(const QString& text) { d->text += QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 QString LogBox::text() const { return d->text; }
 void LogBox::clear() { d->text.clear(); }
 int LogBox::lineCount() const { return int(d->text.count(u'\n')); }

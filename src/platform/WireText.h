@@ -28,6 +28,8 @@ public:
     std::optional<QByteArray> takeLine();
     // Bytes of the unfinished line (CR already dropped).
     QByteArray partial() const;
+    // Whether bytes wait that no takeLine() has looked at yet.
+    bool hasUntaken() const { return pos_ < queue_.size(); }
 
 private:
     void compact();

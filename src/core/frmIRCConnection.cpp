@@ -1,0 +1,174 @@
+// The one connection to the chat server: connecting, registration, the
+// received stream cut into lines, sending, and the two views every received
+// line may write to (the main chat view and the status box).
+#include "core/Function.h"
+#include "core/Hosts.h"
+#include "core/frmDialog.h"
+#include "core/frmIRC.h"
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+#include "platform/HtmlView.h"
+#include "platform/ListView.h"
+#include "platform/LogBox.h"
+#include "platform/TcpClient.h"
+#include "platform/Text.h"
+#include "windows/frmServer.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTime>
+
+using namespace platform;
+using namespace Function;
+
+namespace {
+
+const QString kDisconnected =
+    QStringLiteral("<center><font color=silver><b>Has Desconectado el Trovelin</b></font></center>");
+
+// The time of day as the log shows it; formatted once a second.
+QString timeOfDay()
+{
+    static int lastSecond = -1;
+    static QString text;
+    const QTime now = QTime::currentTime();
+    const int second = now.msecsSinceStartOfDay() / 1000;
+    if (second != lastSecond) {
+        lastSecond = second;
+        text = now.toString(QStringLiteral("HH:mm:ss"));
+    }
+    return text;
+}
+
+}  // namespace
+
+void frmIRC::ConnectarChat()
+{
+    try {
+        lstUsers->clear();
+        sockIRC->Connect(ServidorIRC, PuertoIRC);
+    } catch (const RuntimeError&) {
+        sockIRC->Close();
+        MsgBox(QStringLiteral("Un Error Al Tratar De Conectar Al Server."), vbInformation, QStringLiteral("Error"));
+        return;
+    }
+    txtNick->setText(MiNick);
+    txtChannel->setText(CanalActual);
+    TxtPass->setText(PassIRC);
+    if (frmDialog* dialog = frmDialog::loadedInstance())
+        dialog->Unload();
+}
+
+void frmIRC::sockIRC_Connect()
+{
+    Conectado = true;
+    display(QStringLiteral("> Connected to server !"));
+    send(QStringLiteral("PASS ") + PassIRC);
+    send(QStringLiteral("NICK ") + MiNick);
+    // The password goes in PASS only: in the USER line it would become the
+    // user name the server shows to everyone.
+    send(QStringLiteral("USER ") + MiNick + QStringLiteral("PASS ") + sockIRC->LocalIP() +
+         QStringLiteral(" vexloteam2009 :Vexlo Team"));
+}
+
+void frmIRC::sockIRC_DataArrival(qsizetype bytesTotal)
+{
+    Q_UNUSED(bytesTotal);
+    framer_.feed(sockIRC->GetData());
+    takeLines();
+}
+
+void frmIRC::takeLines()
+{
+    while (auto bytes = framer_.takeLine()) {
+        // A line may wait (a message box, a timed wait) with more lines
+        // behind it: a queued call takes those from inside the wait, so a
+        // PING behind a message box is answered at once. Lines stay whole
+        // and in order: each is taken once, by whoever comes first.
+        if (framer_.hasUntaken() && !resumePosted_) {
+            resumePosted_ = true;
+            QMetaObject::invokeMethod(this, [this] {
+                resumePosted_ = false;
+                guard("sockIRC_DataArrival", [this] { takeLines(); });
+            }, Qt::QueuedConnection);
+        }
+        BufferIRC = decodeLine(*bytes);
+        const QString line = BufferIRC;
+        resumeNext([this] { processCommand(); });
+        resumeNext([&] {
+            LogBox* log = frmServer::instance()->RichTextBox1;
+            log->setSelColor(Qt::white);
+            log->append(timeOfDay() + u' ' + line + QStringLiteral(" \r\n"));
+        });
+        BufferIRC.clear();
+    }
+}
+
+void frmIRC::sockIRC_Close() { New_msg(kDisconnected); }
+
+void frmIRC::sockIRC_Error() { New_msg(kDisconnected); }
+
+void frmIRC::send(const QString& msg)
+{
+    if (Conectado) {
+        try {
+            sockIRC->SendData(encodeLine(msg) + "\r\n");
+            return;
+        } catch (const RuntimeError&) {
+        }
+    }
+    MsgBox(QStringLiteral("Ha Ocurrido Un Error al intentar enviar el mensaje. \r\nEstas Desconectado!"),
+           vbInformation, QStringLiteral("Error"));
+}
+
+void frmIRC::cmdDisconnect_Click()
+{
+    if (sockIRC->State() == TcpClient::sckConnected)
+        send(QStringLiteral("QUIT :Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]"));
+}
+
+void frmIRC::cmdNick_Click()
+{
+    if (!Conectado)
+        return;
+    NickAnterior = MiNick;
+    display(QStringLiteral("<!> Changing nickname to ") + txtNick->text());
+    MiNick = txtNick->text();
+    // Without a password the nick goes alone: "NICK :nick:" would ask the
+    // server for a nick that ends in ":", which it refuses.
+    if (TxtPass->text().isEmpty())
+        send(QStringLiteral("NICK ") + txtNick->text());
+    else
+        send(QStringLiteral("NICK :") + txtNick->text() + u':' + TxtPass->text());
+    NickServidor = txtNick->text();
+}
+
+void frmIRC::New_msg(QString tmstr)
+{
+    QString t;
+    resumeNext([&] { t = FormatoHTML(tmstr); });
+    resumeNext([&] {
+        t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
+    });
+    resumeNext([&] { t = EscapaJS(t); });
+    t += QStringLiteral("</font></b></u><br>");
+    resumeNext([&] {
+        DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
+                               QStringLiteral("JavaScript"));
+    });
+    if (AutoScroll)
+        resumeNext([this] { DHTMLEdit1->scroll(0, 800000000); });
+}
+
+void frmIRC::display(const QString& msg)
+{
+    // Appending at the end keeps the cost of a line independent of how much
+    // the box already holds.
+    QTextCursor cursor(txtStatus->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(msg + u'\n');
+    txtStatus->setTextCursor(cursor);
+    txtStatus->verticalScrollBar()->setValue(txtStatus->verticalScrollBar()->maximum());
+}

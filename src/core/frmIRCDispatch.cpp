@@ -1,0 +1,437 @@
+// The dispatcher of received lines: PING, the line split, the shared values
+// of a line, and every command and numeric the client acts on.
+#include "core/Function.h"
+#include "core/frmIRC.h"
+#include "platform/Colors.h"
+#include "platform/Dialogs.h"
+#include "platform/ListView.h"
+#include "platform/Text.h"
+#include "windows/frmInvita.h"
+#include "windows/frmWhois.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace platform;
+using namespace Function;
+
+namespace {
+
+// The own nick's colour in the user list.
+constexpr quint32 kOwnNickColor = 0xF4B795;
+
+// Nicks go into view HTML escaped like received text.
+QString htmlText(QString s)
+{
+    return s.replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
+}
+
+// The main room M: CanalActual without its "#".
+QString mainRoom() { return Mid(CanalActual, 2); }
+
+// The word at 1-based position p up to the next blank.
+QString wordAt(const QString& line, int p)
+{
+    const int blank = InStr(p, line, QStringLiteral(" "));
+    return blank == 0 ? Mid(line, p) : Mid(line, p, blank - p);
+}
+
+// 1-based position of the command word when it is PING, else 0.
+int pingPosition(const QString& line)
+{
+    if (line.startsWith(u':')) {
+        const int b = InStr(line, QStringLiteral(" "));
+        return b > 0 && wordAt(line, b + 1) == u"PING" ? b + 1 : 0;
+    }
+    return wordAt(line, 1) == u"PING" ? 1 : 0;
+}
+
+}  // namespace
+
+QString frmIRC::processParam(QString& msg)
+{
+    msg.replace(u'<', QLatin1String("&lt;"));
+    msg.replace(u'>', QLatin1String("&gt;"));
+    if (msg.startsWith(u':'))
+        return msg.mid(1);
+    const qsizetype blank = msg.indexOf(u' ');
+    if (blank >= 1)
+        return msg.left(blank);
+    return msg;
+}
+
+QString frmIRC::processRest(const QString& msg)
+{
+    if (msg.startsWith(u':'))
+        return QString();
+    const qsizetype blank = msg.indexOf(u' ');
+    return blank < 0 ? QString() : msg.mid(blank + 1);
+}
+
+QString frmIRC::IdentificaChannel(QString nDatos)
+{
+    const int h = InStr(nDatos, QStringLiteral("#"));
+    const int k = InStr(nDatos, QStringLiteral(":"));
+    return Mid(nDatos, h + 1, k - h - 2);
+}
+
+QString frmIRC::QuikChannel(QString nDatos)
+{
+    const int h = InStr(nDatos, QStringLiteral("#"));
+    const int s = InStr(nDatos, QStringLiteral(" "));
+    return Mid(nDatos, h + 1, s - h - 1);
+}
+
+void frmIRC::CleanWhois()
+{
+    Whois.Nombre.clear();
+    Whois.Canales.clear();
+    Whois.Servidor.clear();
+    Whois.Campo7.clear();
+}
+
+void frmIRC::processCommand()
+{
+    const QString line = BufferIRC;
+
+    // PING, with or without a prefix.
+    if (const int p = pingPosition(line)) {
+        send(QStringLiteral("PONG ") + Mid(line, p + 5));
+        display(QStringLiteral("PING? PONG!"));
+    }
+    if (!line.startsWith(u':'))
+        return;
+
+    // Split: sender, body, command, parameters. Positions in the line are
+    // 16-bit, as they were: a line whose first blank lies past 32767 fails.
+    const qint16 b = CInt(InStr(line, QStringLiteral(" ")));
+    if (b == 0) {
+        display(QStringLiteral("<> "));
+        return;
+    }
+    qint16 e = CInt(InStr(line, QStringLiteral("!")));
+    if (e == 0 || e > b)
+        e = b;
+    const QString sender = Mid(line, 2, e - 2);
+    const QString body = Mid(line, b + 1);
+    const int c = InStr(body, QStringLiteral(" "));
+    if (c == 0) {
+        display(u'<' + sender + QStringLiteral("> ") + body);
+        return;
+    }
+    const QString command = Left(body, c - 1);
+    QString parameters = Mid(body, c + 1);
+
+    // The host key: after the first "@", cut after "virtual" or to 6 characters.
+    const QString h = Mid(line, InStr(line, QStringLiteral("@")) + 1);
+    const int v = InStr(h, QStringLiteral("virtual"));
+    const QString hostKey = v > 0 ? Left(h, v + 6) : Left(h, 6);
+
+    // The line channel of JOIN and PART lines.
+    QString lineChannel;
+    if (InStr(line, QStringLiteral("JOIN")) > 0 || InStr(line, QStringLiteral("PART")) > 0) {
+        const qint16 hash = CInt(InStr(line, QStringLiteral("#")));
+        if (hash == 0) {
+            lineChannel = Left(line, b - 1);
+        } else {
+            const int end = InStr(hash + 1, line, QStringLiteral(" "));
+            lineChannel = end == 0 ? Mid(line, hash + 1) : Mid(line, hash + 1, end - hash - 1);
+        }
+    }
+
+    if (command == u"NOTICE" || command == u"MODE" || command == u"TOPIC" || command == u"331")
+        return;
+    if (command == u"PRIVMSG" || command == u"JOIN" || command == u"KICK" || command == u"QUIT" ||
+        command == u"NICK" || command == u"PART" || command == u"353") {
+        roomEvent(command, line, sender, body, parameters, hostKey, lineChannel);
+        return;
+    }
+    if (command == u"INVITE") {
+        if (Invitaciones) {
+            QString rest = processRest(parameters);
+            frmInvita::instance()->Text1->setText(Mid(processParam(rest), 2));
+            frmInvita::instance()->Show();
+        }
+        return;
+    }
+    if (command == u"311" || command == u"312" || command == u"318" || command == u"319" ||
+        command == u"378") {
+        whoisReply(command, parameters);
+        return;
+    }
+    if (command == u"322") {
+        AgregaSala(322, MiNick, body);
+        return;
+    }
+    if (command == u"370") {
+        txtChatMsg->setPlainText(parameters);
+        return;
+    }
+    if (command == u"376") {
+        display(u'<' + sender + QStringLiteral("> ") + body);
+        send(QStringLiteral("JOIN ") + CanalActual);
+        return;
+    }
+    if (command == u"396") {
+        MiNick = processParam(parameters);
+        NickServidor = MiNick;
+        txtNick->setText(MiNick);
+        return;
+    }
+    if (command == u"401") {
+        MsgBox(QStringLiteral("Error"), vbOKOnly, appTitle());
+        return;
+    }
+    if (command == u"431") {
+        nickFailure(QStringLiteral("<!> Failed changing nickname (You have to supply a nickname)"));
+        return;
+    }
+    if (command == u"432") {
+        nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname you entered is not valid)"));
+        return;
+    }
+    if (command == u"433") {
+        nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname is allready in use)"));
+        return;
+    }
+    if (command == u"465") {
+        MsgBox(Mid(body, InStr(body, QStringLiteral(":")) + 1), vbCritical,
+               QStringLiteral("Mensaje de ") + ServidorIRC);
+        return;
+    }
+    if (command == u"474") {
+        if (VerMovimiento)
+            New_msg(QStringLiteral("<font color=Silver> [") + processParam(parameters) +
+                    QStringLiteral(" ] No Puedes Entrar a la Sala,Has sido Baneado."));
+        return;
+    }
+    if (command == u"482") {
+        MsgBox(QStringLiteral("No puedes ejecutar comandos de Operador, no tienes o no estas autorizado a ese nivel."),
+               vbInformation, QStringLiteral("Mensaje de Cliente"));
+        return;
+    }
+    display(u'<' + sender + QStringLiteral("> ") + body);
+}
+
+void frmIRC::whoisReply(const QString& command, QString& parameters)
+{
+    const QString t = processRest(parameters);
+    if (command == u"311") {
+        const int s = InStr(t, QStringLiteral(" "));
+        const int a = InStr(t, QStringLiteral(":"));
+        const int r = InStr(t, QStringLiteral("*"));
+        Whois.Nick = Left(t, s);
+        Whois.Host = Mid(t, s, r - s);
+        Whois.Nombre = Mid(t, a + 1);
+    } else if (command == u"312") {
+        Whois.Servidor = Mid(t, InStr(t, QStringLiteral(":")) + 1);
+    } else if (command == u"319") {
+        QString canales = Mid(t, InStr(t, QStringLiteral(":")) + 1);
+        canales.remove(u'#').remove(u'@').remove(u'+');
+        Whois.Canales = canales.replace(u' ', QLatin1String(" | "));
+    } else if (command == u"378") {
+        Whois.Host = t;
+    } else {  // 318: the end of the reply
+        frmWhois* w = frmWhois::instance();
+        w->Text1->setText(Whois.Nombre);
+        w->Text2->setText(Whois.Canales);
+        w->Text3->setText(Whois.Servidor);
+        w->Text4->setText(Trim(Whois.Host));
+        w->setCaption(QStringLiteral("Quien es ") + Whois.Nick);
+        w->Show();
+        CleanWhois();
+    }
+}
+
+void frmIRC::nickFailure(const QString& text)
+{
+    NickFallido = MiNick;
+    MiNick = NickAnterior;
+    display(text);
+    txtNick->setText(MiNick);
+    MsgBox(QStringLiteral("Ha ocurido un error al tratar de conectar el nick ") + NickFallido +
+               QStringLiteral(" Su nick a Sido replazado por ") + NickAnterior,
+           vbInformation, QStringLiteral("Error de Nick"));
+    // A refused fallback is not offered again: the server would refuse it
+    // again, one box after another.
+    if (NickFallido != NickAnterior)
+        cmdNick_Click();
+}
+
+void frmIRC::removeUser(int position)
+{
+    lstUsers->removeItem(position);
+    ListView1->remove(position);
+}
+
+void frmIRC::refreshCount()
+{
+    TxtUsala->setText(QString::number(ListView1->count()));
+}
+
+void frmIRC::roomEvent(const QString& command, const QString& line, const QString& sender,
+                       const QString& body, QString& parameters, const QString& hostKey,
+                       const QString& lineChannel)
+{
+    Q_UNUSED(line);
+    const QString M = mainRoom();
+    const QString nick = htmlText(sender);
+
+    if (command == u"PRIVMSG") {
+        const QString target = processParam(parameters);
+        QString rest = processRest(parameters);
+        const QString text = processParam(rest);
+        if (target != MiNick) {
+            if (EstaIgnorado(sender))
+                return;
+            const QString r = IdentificaChannel(body);
+            if (LCase(r) == M) {
+                New_msg(QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ") + text);
+                if (AntiFlood)
+                    ControlFlood(text, sender);
+            }
+            // Lines for other rooms wait for the room windows.
+            return;
+        }
+        if (PrivadosEnVentanas)
+            return;  // private windows come later
+        if (PrivadosEnChat)
+            New_msg(Chr(3) + QStringLiteral("0,17 ") + Chr(3) + QStringLiteral("01 [ ") + Chr(3) +
+                    QStringLiteral("12") + nick + u' ' + Chr(3) +
+                    QStringLiteral("01 ] Te Comenta Por Privado :  ") + Chr(3) + QStringLiteral("04 ") + text);
+        if (PublicarPrivados) {
+            QString repost = u'[' + sender + QStringLiteral(" ] Te Comenta Por Privado :  ") + text;
+            RoomMsg(repost, CanalActual);
+        }
+        return;
+    }
+
+    if (command == u"JOIN") {
+        if (LCase(lineChannel) != M)
+            return;  // another room: its window comes later
+        if (sender == MiNick) {
+            Picture6->hide();
+            Picture5->show();
+        }
+        int icon = sender == MiNick ? 3 : 1;
+        if (EstaIgnorado(sender))
+            icon = 2;
+        if (ListView1->find(sender) < 0) {
+            lstUsers->addItem(sender);
+            const int pos = ListView1->add(sender, icon);
+            ListView1->setSubItem(pos, 1, hostKey);
+            if (sender == MiNick)
+                ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+        }
+        if (VerMovimiento)
+            New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M +
+                    u'.');
+        refreshCount();
+        for (const int pos : ListView1->findBySubItem1(hostKey)) {
+            const QString other = ListView1->text(pos);
+            if (other != sender)
+                New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") +
+                        htmlText(other) + QStringLiteral(" ]"));
+        }
+        return;
+    }
+
+    if (command == u"KICK") {
+        const QString c = QuikChannel(parameters);
+        QString rest = processRest(parameters);
+        const QString kicked = processParam(rest);
+        if (LCase(c) != M)
+            return;
+        if (VerMovimiento)
+            New_msg(QStringLiteral("<font color=Silver> [ ") + nick + QStringLiteral(" ] a  Expulsado a  [ ") +
+                    kicked + QStringLiteral(" ] en ") + M);
+        const int pos = ListView1->find(kicked);
+        if (pos >= 0)
+            removeUser(pos);
+        refreshCount();
+        return;
+    }
+
+    if (command == u"QUIT") {
+        const QString quitText = processParam(parameters);
+        const QList<int> entries = ListView1->findAll(sender);
+        if (VerMovimiento)
+            for (qsizetype i = 0; i < entries.size(); ++i)
+                New_msg(QStringLiteral("<font color=Silver> [ ") + nick + QStringLiteral(" ] a cerrado su Cliente [ ") +
+                        quitText + QStringLiteral(" ] "));
+        if (!entries.isEmpty())
+            removeUser(entries.first());
+        refreshCount();
+        return;
+    }
+
+    if (command == u"NICK") {
+        const QString newNick = processParam(parameters);
+        if (sender == MiNick) {
+            NickGuardado = txtNick->text();
+            PassGuardado = TxtPass->text();
+            txtNick->setText(newNick);
+            GuardaDatos();
+        }
+        const int p = ListView1->find(sender);
+        if (p >= 0) {
+            int icon = (NickServidor == newNick || sender == MiNick) ? 3 : 1;
+            lstUsers->removeItem(p);
+            lstUsers->addItem(newNick);
+            if (EstaIgnorado(newNick))
+                icon = 2;
+            ListView1->remove(p);
+            const int pos = ListView1->add(newNick, icon);
+            ListView1->setSubItem(pos, 1, hostKey);
+            if (VerMovimiento)
+                New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Cambiado su Nick por [ ") +
+                        newNick + QStringLiteral(" ]."));
+            if (newNick == MiNick)
+                ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+        }
+        refreshCount();
+        return;
+    }
+
+    if (command == u"PART") {
+        const QString roomName = Mid(processParam(parameters), 2);
+        if (LCase(lineChannel) != M)
+            return;
+        if (VerMovimiento)
+            New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Salido de ") + roomName +
+                    u'.');
+        const int pos = ListView1->find(sender);
+        if (pos >= 0)
+            removeUser(pos);
+        refreshCount();
+        return;
+    }
+
+    // 353: a names list.
+    const QString r = IdentificaChannel(body);
+    if (LCase(r) != M)
+        return;  // another room's list waits for the room windows
+    display(u'<' + sender + QStringLiteral("> ") + body);
+    QString names = processRest(processRest(processRest(parameters)));
+    names = processParam(names);
+    while (!names.isEmpty()) {
+        QString n = processParam(names);
+        names = processRest(names);
+        PrefijoNames = false;
+        while (n.startsWith(u'+') || n.startsWith(u'@')) {
+            n = Mid(n, 2);
+            if (n == MiNick)
+                EsOperador = true;
+            PrefijoNames = true;
+        }
+        int icon = n == MiNick ? 3 : 1;
+        if (PrefijoNames)
+            icon = 4;
+        if (ListView1->find(n) < 0) {
+            lstUsers->addItem(n);
+            ListView1->add(n, icon);
+        }
+    }
+    refreshCount();
+}

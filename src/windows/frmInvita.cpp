@@ -1,0 +1,26 @@
+#include "windows/frmInvita.h"
+
+#include "platform/Geometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace platform;
+
+frmInvita::frmInvita()
+{
+    setObjectName(QStringLiteral("frmInvita"));
+    setCaption(QStringLiteral("Invitar"));
+    setFixedSize(twips(5340), twips(1260));
+    SkinLabel1 = new QLabel(QStringLiteral("Te Invitan a el canal :"), this);
+    SkinLabel1->setGeometry(twipsRect(120, 120, 5055, 255));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(120, 480, 5055, 285));
+    Command1 = new QPushButton(QStringLiteral("Ir al canal"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(120, 840, 5055, 255));
+    // Joining the invited room comes with the invitation feature.
+    Command1->setEnabled(false);
+}

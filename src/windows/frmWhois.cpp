@@ -1,0 +1,34 @@
+#include "windows/frmWhois.h"
+
+#include "platform/Geometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace platform;
+
+frmWhois::frmWhois()
+{
+    setObjectName(QStringLiteral("frmWhois"));
+    setCaption(QStringLiteral("Quien es"));
+    setFixedSize(twips(4065), twips(1695));
+    struct Row {
+        int top;
+        const char* label;
+        QLineEdit** box;
+        const char* name;
+    };
+    const Row rows[] = {
+        {120, "Ip:", &Text4, "Text4"},
+        {480, "Cliente:", &Text1, "Text1"},
+        {840, "Canales:", &Text2, "Text2"},
+        {1200, "Servidor:", &Text3, "Text3"},
+    };
+    for (const Row& r : rows) {
+        auto* label = new QLabel(QString::fromLatin1(r.label), this);
+        label->setGeometry(twipsRect(120, r.top, 735, 285));
+        *r.box = new QLineEdit(this);
+        (*r.box)->setObjectName(QString::fromLatin1(r.name));
+        (*r.box)->setGeometry(twipsRect(1080, r.top, 2895, 285));
+    }
+}

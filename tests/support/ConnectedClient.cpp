@@ -1,0 +1,44 @@
+#include "ConnectedClient.h"
+
+#include "core/Function.h"
+#include "core/frmIRC.h"
+#include "platform/HtmlView.h"
+
+#include <QPlainTextEdit>
+
+void ConnectedClient::SetUp()
+{
+    AppFixture::SetUp();
+    irc = frmIRC::instance();
+    Function::MiNick = QStringLiteral("yo");
+    Function::NickAnterior = QStringLiteral("yo_alt");
+    Function::CanalActual = QStringLiteral("#sala");
+    Function::ServidorIRC = QStringLiteral("127.0.0.1");
+    Function::PuertoIRC = qint16(server.port());
+    irc->DHTMLEdit1->setDocumentHTML(QString());
+    irc->ConnectarChat();
+    ASSERT_TRUE(server.waitForClient());
+    ASSERT_TRUE(server.waitForLines(3));
+    server.clearLines();
+}
+
+void ConnectedClient::sync()
+{
+    const QString token = QStringLiteral(":sync%1").arg(++syncs_);
+    server.sends(QStringLiteral("PING ") + token);
+    ASSERT_TRUE(server.clientSent(QStringLiteral("PONG ") + token)) << "client did not answer " << token.toStdString();
+    server.clearLines();
+}
+
+QStringList ConnectedClient::statusLines() const
+{
+    QStringList lines = irc->txtStatus->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    lines.removeAll(QStringLiteral("PING? PONG!"));
+    return lines;
+}
+
+QStringList ConnectedClient::viewFragments() const
+{
+    QStringList f = irc->DHTMLEdit1->documentHTML().split(u'\n', Qt::SkipEmptyParts);
+    return f;
+}

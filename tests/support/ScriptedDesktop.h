@@ -1,0 +1,22 @@
+#pragma once
+// A desktop host that records what the program asked of the desktop.
+#include "platform/Desktop.h"
+
+#include <QStringList>
+
+class ScriptedDesktop : public platform::DesktopHost {
+public:
+    ScriptedDesktop() { platform::setDesktopHost(this); }
+    ~ScriptedDesktop() override { platform::setDesktopHost(nullptr); }
+
+    void openUrl(const QString& url) override { opened << url; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QString clipboardText() override { return clipboard; }
+    QRect workArea() override { return QRect(0, 0, 1280, 994); }
+    void setAlwaysOnTop(QWidget*, bool) override {}
+    void end() override { ++ended; }
+
+    QStringList opened;
+    QString clipboard;
+    int ended = 0;
+};
