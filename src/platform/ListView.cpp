@@ -1,22 +1,199 @@
-// Placeholder on QStandardItemModel: linear lookups until the indexed lists land.
 #include "platform/ListView.h"
 
-#include <QHeaderView>
+#include "platform/Errors.h"
+#include "platform/SlotList.h"
+
+#include <QAbstractTableModel>
+#include <QBrush>
 #include <QMouseEvent>
-#include <QStandardItemModel>
 
 namespace platform {
 
-struct ListView::Impl {
-    QStandardItemModel model;
+namespace {
+
+constexpr int errIndexOutOfBounds = 35600;
+constexpr int errInvalidPropertyValue = 380;
+
+struct Entry {
+    QString text;
+    int icon = 0;
+    QStringList subItems;  // SubItems(k) is subItems[k - 1]
+    std::optional<QColor> color;
+
+    QString subItem1() const { return subItems.value(0); }
+};
+
+Qt::ItemFlags entryFlags(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+int selectedRow(const QAbstractItemView* view)
+{
+    const QModelIndex i = view->currentIndex();
+    return i.isValid() && view->selectionModel()->isSelected(i) ? i.row() : -1;
+}
+
+// Qt would move the selection to the next row. The list box of old left
+// none, and its selection is a private message's target: it must never move
+// to another user by itself.
+void unselectBeforeRemoving(QAbstractItemView* view, int row)
+{
+    if (view->currentIndex().row() == row)
+        view->selectionModel()->clear();
+}
+
+}  // namespace
+
+struct ListView::Impl final : QAbstractTableModel {
+    SlotList<Entry> entries;
+    SlotIndex byText;
+    SlotIndex bySubItem1;
+    QStringList headers;
     QList<QPixmap> pictures;
+    QPixmap noPicture;  // transparent, as big as the first picture
+
+    void check(int position) const
+    {
+        if (position < 0 || position >= entries.count())
+            throw RuntimeError(errIndexOutOfBounds, QStringLiteral("Index out of bounds"));
+    }
+    const Entry& entry(int position) const
+    {
+        check(position);
+        return entries.at(position);
+    }
+    Entry& entry(int position) { return const_cast<Entry&>(std::as_const(*this).entry(position)); }
+
+    int append(Entry e)
+    {
+        const int position = entries.count();
+        beginInsertRows({}, position, position);
+        const QString text = e.text;
+        const QString key = e.subItem1();
+        const int slot = entries.append(std::move(e));
+        byText.insert(text, slot);
+        bySubItem1.insert(key, slot);
+        endInsertRows();
+        return position;
+    }
+
+    void removeAt(int position)
+    {
+        beginRemoveRows({}, position, position);
+        const int slot = entries.slotAt(position);
+        const Entry e = entries.take(position);
+        byText.erase(e.text, slot);
+        bySubItem1.erase(e.subItem1(), slot);
+        endRemoveRows();
+        if (entries.compact())
+            reindex();
+    }
+
+    void removeAll()
+    {
+        beginResetModel();
+        entries.clear();
+        byText.clear();
+        bySubItem1.clear();
+        endResetModel();
+    }
+
+    void setHeaders(const QStringList& texts)
+    {
+        beginResetModel();
+        headers = texts;
+        endResetModel();
+    }
+
+    void reindex()
+    {
+        byText.clear();
+        bySubItem1.clear();
+        entries.forEach([this](int slot, const Entry& e) {
+            byText.insert(e.text, slot);
+            bySubItem1.insert(e.subItem1(), slot);
+        });
+    }
+
+    void setSubItem(int position, int k, const QString& value)
+    {
+        if (k < 1)
+            throw RuntimeError(errInvalidPropertyValue, QStringLiteral("Invalid property value"));
+        Entry& e = entry(position);
+        if (k == 1) {
+            const int slot = entries.slotAt(position);
+            bySubItem1.erase(e.subItem1(), slot);
+            bySubItem1.insert(value, slot);
+        }
+        while (e.subItems.size() < k)
+            e.subItems.append(QString());
+        e.subItems[k - 1] = value;
+        if (k < columnCount({}))
+            emit dataChanged(index(position, k), index(position, k));
+    }
+
+    void rowChanged(int position, int firstColumn, int lastColumn)
+    {
+        emit dataChanged(index(position, firstColumn), index(position, lastColumn));
+    }
+
+    QList<int> positions(const std::set<int>& found) const
+    {
+        QList<int> r;
+        r.reserve(qsizetype(found.size()));
+        for (const int slot : found)
+            r << entries.position(slot);
+        return r;
+    }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : entries.count(); }
+    int columnCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : std::max(1, int(headers.size()));
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override { return entryFlags(index); }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return headers.value(section);
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const Entry& e = entries.at(index.row());
+        const int column = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            return column == 0 ? e.text : e.subItems.value(column - 1);
+        case Qt::DecorationRole:
+            // A pixmap, not an icon: the delegate then draws it at its own
+            // size. An entry without a picture keeps the room for one, so
+            // that texts line up and every row is as tall as a picture.
+            if (column != 0 || pictures.isEmpty())
+                return {};
+            return e.icon >= 1 && e.icon <= pictures.size() ? pictures[e.icon - 1] : noPicture;
+        case Qt::ForegroundRole:
+            return e.color ? QVariant(QBrush(*e.color)) : QVariant();
+        default:
+            return {};
+        }
+    }
 };
 
 ListView::ListView(QWidget* parent) : QTreeView(parent), d(new Impl)
 {
-    setModel(&d->model);
+    setModel(d.get());
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
     setEditTriggers(NoEditTriggers);
     connect(this, &QTreeView::clicked, this, [this](const QModelIndex& i) { emit itemClicked(i.row()); });
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& i) { emit itemDoubleClicked(i.row()); });
@@ -25,111 +202,149 @@ ListView::~ListView() = default;
 
 void ListView::setColumns(const QStringList& headers, const QList<int>& widths)
 {
-    d->model.setColumnCount(int(headers.size()));
-    d->model.setHorizontalHeaderLabels(headers);
+    d->setHeaders(headers);
     for (int i = 0; i < widths.size(); ++i)
         setColumnWidth(i, widths[i]);
 }
-void ListView::setImageList(const QList<QPixmap>& pictures) { d->pictures = pictures; }
-int ListView::count() const { return d->model.rowCount(); }
-int ListView::add(const QString& text, int smallIcon)
+
+void ListView::setImageList(const QList<QPixmap>& pictures)
 {
-    auto* item = new QStandardItem(text);
-    QList<QStandardItem*> row{item};
-    for (int c = 1; c < qMax(1, d->model.columnCount()); ++c)
-        row << new QStandardItem;
-    d->model.appendRow(row);
-    setSmallIcon(count() - 1, smallIcon);
-    return count() - 1;
+    d->pictures = pictures;
+    if (!pictures.isEmpty()) {
+        d->noPicture = QPixmap(pictures.first().size());
+        d->noPicture.fill(Qt::transparent);
+        setIconSize(pictures.first().deviceIndependentSize().toSize());
+    }
+    if (count() > 0)
+        emit d->dataChanged(d->index(0, 0), d->index(count() - 1, 0), {Qt::DecorationRole});
 }
-void ListView::remove(int position) { d->model.removeRow(position); }
-void ListView::clear() { d->model.removeRows(0, d->model.rowCount()); }
-QString ListView::text(int position) const { return d->model.item(position)->text(); }
-int ListView::smallIcon(int position) const { return d->model.item(position)->data(Qt::UserRole).toInt(); }
+
+int ListView::count() const { return d->entries.count(); }
+int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}}); }
+void ListView::remove(int position)
+{
+    d->check(position);
+    unselectBeforeRemoving(this, position);
+    d->removeAt(position);
+}
+void ListView::clear() { d->removeAll(); }
+
+QString ListView::text(int position) const { return d->entry(position).text; }
+int ListView::smallIcon(int position) const { return d->entry(position).icon; }
 void ListView::setSmallIcon(int position, int icon)
 {
-    QStandardItem* it = d->model.item(position);
-    it->setData(icon, Qt::UserRole);
-    it->setIcon(icon >= 1 && icon <= d->pictures.size() ? QIcon(d->pictures[icon - 1]) : QIcon());
+    d->entry(position).icon = icon;
+    d->rowChanged(position, 0, 0);
 }
 QString ListView::subItem(int position, int k) const
 {
-    QStandardItem* it = d->model.item(position, k);
-    return it ? it->text() : QString();
+    if (k < 1)
+        throw RuntimeError(errInvalidPropertyValue, QStringLiteral("Invalid property value"));
+    return d->entry(position).subItems.value(k - 1);
 }
-void ListView::setSubItem(int position, int k, const QString& value)
+void ListView::setSubItem(int position, int k, const QString& value) { d->setSubItem(position, k, value); }
+std::optional<QColor> ListView::foreColor(int position) const { return d->entry(position).color; }
+void ListView::setForeColor(int position, const QColor& color)
 {
-    if (d->model.columnCount() <= k)
-        d->model.setColumnCount(k + 1);
-    d->model.setItem(position, k, new QStandardItem(value));
-}
-std::optional<QColor> ListView::foreColor(int position) const
-{
-    const QVariant v = d->model.item(position)->data(Qt::ForegroundRole);
-    if (!v.isValid())
-        return std::nullopt;
-    return v.value<QBrush>().color();
-}
-void ListView::setForeColor(int position, const QColor& color) { d->model.item(position)->setForeground(color); }
-int ListView::find(const QString& text) const
-{
-    for (int i = 0; i < count(); ++i)
-        if (this->text(i) == text)
-            return i;
-    return -1;
-}
-QList<int> ListView::findAll(const QString& text) const
-{
-    QList<int> r;
-    for (int i = 0; i < count(); ++i)
-        if (this->text(i) == text)
-            r << i;
-    return r;
-}
-QList<int> ListView::findBySubItem1(const QString& value) const
-{
-    QList<int> r;
-    for (int i = 0; i < count(); ++i)
-        if (subItem(i, 1) == value)
-            r << i;
-    return r;
-}
-int ListView::selectedPosition() const
-{
-    const QModelIndex i = currentIndex();
-    return i.isValid() && selectionModel()->isSelected(i) ? i.row() : -1;
-}
-void ListView::select(int position) { setCurrentIndex(d->model.index(position, 0)); }
-void ListView::mouseReleaseEvent(QMouseEvent* event)
-{
-    QTreeView::mouseReleaseEvent(event);
-    emit mouseUp(event->button(), event->position().toPoint());
+    d->entry(position).color = color;
+    d->rowChanged(position, 0, d->columnCount({}) - 1);
 }
 
-struct ListBox::Impl {
-    QStandardItemModel model;
+int ListView::find(const QString& text) const
+{
+    const int slot = d->byText.first(text);
+    return slot < 0 ? -1 : d->entries.position(slot);
+}
+QList<int> ListView::findAll(const QString& text) const { return d->positions(d->byText.all(text)); }
+QList<int> ListView::findBySubItem1(const QString& value) const { return d->positions(d->bySubItem1.all(value)); }
+
+int ListView::selectedPosition() const { return selectedRow(this); }
+void ListView::select(int position)
+{
+    if (position == -1) {
+        selectionModel()->clear();
+        return;
+    }
+    d->check(position);
+    setCurrentIndex(d->index(position, 0));
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The original raised MouseUp before Click.
+    emit mouseUp(event->button(), event->position().toPoint());
+    QTreeView::mouseReleaseEvent(event);
+}
+
+struct ListBox::Impl final : QAbstractListModel {
+    SlotList<QString> items;
+
+    void append(const QString& text)
+    {
+        beginInsertRows({}, items.count(), items.count());
+        items.append(text);
+        endInsertRows();
+    }
+    void removeAt(int position)
+    {
+        beginRemoveRows({}, position, position);
+        items.take(position);
+        endRemoveRows();
+        items.compact();
+    }
+    void removeAll()
+    {
+        beginResetModel();
+        items.clear();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : items.count(); }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        return items.at(index.row());
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override { return entryFlags(index); }
 };
 
 ListBox::ListBox(QWidget* parent) : QListView(parent), d(new Impl)
 {
-    setModel(&d->model);
+    setModel(d.get());
+    setSelectionMode(SingleSelection);
     setEditTriggers(NoEditTriggers);
     setUniformItemSizes(true);
     connect(this, &QListView::clicked, this, [this](const QModelIndex& i) { emit itemClicked(i.row()); });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& i) { emit itemDoubleClicked(i.row()); });
 }
 ListBox::~ListBox() = default;
-int ListBox::count() const { return d->model.rowCount(); }
-void ListBox::addItem(const QString& text) { d->model.appendRow(new QStandardItem(text)); }
-void ListBox::removeItem(int position) { d->model.removeRow(position); }
-void ListBox::clear() { d->model.clear(); }
-QString ListBox::item(int position) const { return d->model.item(position)->text(); }
-int ListBox::listIndex() const
+
+int ListBox::count() const { return d->items.count(); }
+void ListBox::addItem(const QString& text) { d->append(text); }
+void ListBox::removeItem(int position)
 {
-    const QModelIndex i = currentIndex();
-    return i.isValid() && selectionModel()->isSelected(i) ? i.row() : -1;
+    if (position < 0 || position >= count())
+        throw RuntimeError(errInvalidCall);
+    unselectBeforeRemoving(this, position);
+    d->removeAt(position);
 }
-void ListBox::setListIndex(int position) { setCurrentIndex(d->model.index(position, 0)); }
+void ListBox::clear() { d->removeAll(); }
+QString ListBox::item(int position) const
+{
+    return position >= 0 && position < count() ? d->items.at(position) : QString();
+}
+int ListBox::listIndex() const { return selectedRow(this); }
+void ListBox::setListIndex(int position)
+{
+    if (position == -1) {
+        selectionModel()->clear();
+        return;
+    }
+    if (position < 0 || position >= count())
+        throw RuntimeError(errInvalidPropertyValue, QStringLiteral("Invalid property value"));
+    setCurrentIndex(d->index(position, 0));
+}
 QString ListBox::selectedText() const
 {
     const int i = listIndex();

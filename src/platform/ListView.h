@@ -1,9 +1,14 @@
 #pragma once
 // The list view (report view with small icons from an image list) and the
-// list box. Positions count from 0. Entries are found by exact,
-// case-sensitive text, first match first, through indexes kept in step with
-// the list, so finding, appending and removing cost the same in a list of
-// ten entries and of ten thousand.
+// list box. Positions count from 0 and follow the list's order: entries are
+// appended at the end, and removing one moves the later ones up. Entries are
+// found by exact, case-sensitive text, first match first, through indexes
+// kept in step with the list, so finding, appending and removing cost the
+// same in a list of ten entries and of ten thousand.
+//
+// A position out of range throws RuntimeError, as the original controls
+// failed; the list box's item() alone answers "" instead. Removing the
+// selected entry leaves nothing selected.
 #include <QColor>
 #include <QList>
 #include <QPixmap>
@@ -24,7 +29,8 @@ public:
 
     // Column headers and widths in pixels.
     void setColumns(const QStringList& headers, const QList<int>& widths);
-    // The image list: picture k is SmallIcon k (from 1).
+    // The image list: picture k is SmallIcon k (from 1), drawn at its own
+    // size; 0 or a number past the pictures shows no icon.
     void setImageList(const QList<QPixmap>& pictures);
 
     int count() const;
@@ -51,11 +57,14 @@ public:
 
     // The selected entry, or -1.
     int selectedPosition() const;
+    // Selects position; -1 selects nothing.
     void select(int position);
 
 signals:
     void itemClicked(int position);
     void itemDoubleClicked(int position);
+    // Any button released anywhere over the list, before itemClicked, with
+    // the point in viewport coordinates.
     void mouseUp(Qt::MouseButton button, const QPoint& pos);
 
 protected:
@@ -79,6 +88,7 @@ public:
     QString item(int position) const;
     // ListIndex: the selected position, or -1; Text: the selected item or "".
     int listIndex() const;
+    // -1 selects nothing.
     void setListIndex(int position);
     QString selectedText() const;
 
