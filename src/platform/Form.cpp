@@ -84,8 +84,7 @@ QList<Form*> Form::loadedForms() { return registry(); }
 void Form::unloadAll()
 {
     for (Form* f : loadedForms())
-        if (!f->Unload())
-            return;
+        f->Unload();
 }
 
 void Form::closeEvent(QCloseEvent* event)

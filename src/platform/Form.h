@@ -33,7 +33,7 @@ public:
 
     // Every form that is loaded now, oldest first.
     static QList<Form*> loadedForms();
-    // Unloads every loaded form in turn, stopping at one that cancels.
+    // Unloads every loaded form in turn; one that cancels stays.
     static void unloadAll();
 
 protected:

@@ -1,4 +1,5 @@
 // The line parsers every branch of the dispatcher uses.
+#include "QtPrinters.h"
 #include "core/frmIRC.h"
 #include "platform/Errors.h"
 

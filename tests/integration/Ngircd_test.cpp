@@ -3,11 +3,13 @@
 #include "AppFixture.h"
 #include "Ngircd.h"
 #include "core/Function.h"
+#include "core/frmDialog.h"
 #include "core/frmIRC.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace Function;
@@ -53,4 +55,87 @@ TEST_F(RealServer, ConnectsRegistersAndJoinsItsRoomAfterTheMessageOfTheDay)
     irc->send(QStringLiteral("PRIVMSG #sala :buenas, testigo"));
     EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :buenas, testigo")}).isEmpty());
     EXPECT_EQ(irc->txtNick->text(), QStringLiteral("trovelin"));
+}
+
+TEST_F(RealServer, ChoosingAnAreaAndARoomInTheDialogConnectsAndJoins)
+{
+    writeFile(QStringLiteral("Parlowen.ini"),
+              QStringLiteral("[Prueba]\r\nLOGINSERVER=127.0.0.1\r\nLOGINPORT=%1\r\nROOMS=Amistad:a;Tertulia:b\r\n")
+                  .arg(ngircd.port())
+                  .toLatin1());
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    ASSERT_TRUE(peer.isRegistered());
+    peer.send(QStringLiteral("JOIN #tertulia"));
+
+    frmIRC::instance();
+    frmDialog* d = frmDialog::instance();
+    d->txtNick->setText(QStringLiteral("marta"));
+    d->txtAlt->setText(QStringLiteral("marta_"));
+    d->List1_Click(0);
+    d->List2_Click(1);
+
+    ASSERT_FALSE(peer.waitFor({QStringLiteral(":marta!"), QStringLiteral("JOIN"), QStringLiteral("#tertulia")}, 8000)
+                     .isEmpty());
+    EXPECT_EQ(CanalActual, QStringLiteral("#tertulia"));
+    const QByteArray saved = readFile(QStringLiteral("Parlowen.nt"));
+    EXPECT_TRUE(saved.startsWith("Nick=marta\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\r\nAlterno=marta_\r\n"));
+}
+
+TEST_F(RealServer, TheUserListFollowsTwoPeersThatTalkChangeNickAndLeave)
+{
+    frmIRC* irc = frmIRC::instance();
+    MiNick = QStringLiteral("trovelin");
+    NickAnterior = QStringLiteral("trovelin_");
+    CanalActual = QStringLiteral("#sala");
+    ServidorIRC = QStringLiteral("127.0.0.1");
+    PuertoIRC = qint16(ngircd.port());
+    irc->ConnectarChat();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("trovelin")) >= 0; }, 8000));
+
+    IrcPeer ana(ngircd.port(), QStringLiteral("ana"));
+    IrcPeer luis(ngircd.port(), QStringLiteral("luis"));
+    ana.send(QStringLiteral("JOIN #sala"));
+    luis.send(QStringLiteral("JOIN #sala"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->count() == 3; }, 5000));
+    EXPECT_EQ(irc->TxtUsala->text(), QStringLiteral("3"));
+
+    ana.send(QStringLiteral("PRIVMSG #sala :hola a todos"));
+    luis.send(QStringLiteral("NICK lucho"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("lucho")) >= 0; }, 5000));
+    EXPECT_EQ(irc->ListView1->find(QStringLiteral("luis")), -1);
+    ana.send(QStringLiteral("PART #sala :chao"));
+    luis.send(QStringLiteral("QUIT :me voy"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->count() == 1; }, 5000));
+    EXPECT_EQ(irc->lstUsers->count(), 1);
+    EXPECT_EQ(irc->TxtUsala->text(), QStringLiteral("1"));
+
+    const QString doc = irc->DHTMLEdit1->documentHTML();
+    for (const QString& part : {QStringLiteral("<b> ana :</B>  hola a todos"), QStringLiteral(" [luis ] a Cambiado su Nick por [ lucho ]."),
+                                QStringLiteral(" [ana ] a Salido de sala."), QStringLiteral(" [ lucho ] a cerrado su Cliente [ \"me voy\" ] "),
+                                QStringLiteral(" [ana ] a Entrado a sala.")})
+        EXPECT_TRUE(doc.contains(part)) << part.toStdString();
+}
+
+TEST_F(RealServer, ALineTypedInTheMainRoomReachesAnotherClient)
+{
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    ASSERT_TRUE(peer.isRegistered());
+    peer.send(QStringLiteral("JOIN #sala"));
+    frmIRC* irc = frmIRC::instance();
+    MiNick = QStringLiteral("trovelin");
+    CanalActual = QStringLiteral("#sala");
+    ServidorIRC = QStringLiteral("127.0.0.1");
+    PuertoIRC = qint16(ngircd.port());
+    irc->ConnectarChat();
+    ASSERT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("JOIN")}, 8000).isEmpty());
+
+    irc->Show();
+    irc->txtChatMsg->setFocus();
+    QTest::keyClicks(irc->txtChatMsg, QStringLiteral("hola desde Trovelin"));
+    QTest::keyClick(irc->txtChatMsg, Qt::Key_Return);
+    const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")});
+    ASSERT_FALSE(got.isEmpty());
+    EXPECT_TRUE(got.contains(QStringLiteral("hola desde Trovelin")));
+    EXPECT_TRUE(irc->txtChatMsg->toPlainText().isEmpty());
 }

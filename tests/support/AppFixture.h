@@ -2,6 +2,7 @@
 // A fresh program for each test: a temporary program folder (TROVELIN_HOME)
 // with the shipped Files/, the module's start values, scripted dialogs and
 // desktop, and every window unloaded afterwards.
+#include "QtPrinters.h"
 #include "ScriptedDesktop.h"
 #include "ScriptedDialogs.h"
 

@@ -82,6 +82,8 @@ IrcPeer::IrcPeer(quint16 port, const QString& nick) : socket_(new QTcpSocket)
     registered_ = !waitFor({QStringLiteral(" 376 ")}).isEmpty() || !waitFor({QStringLiteral(" 422 ")}, 100).isEmpty();
 }
 
+IrcPeer::~IrcPeer() { delete socket_; }
+
 void IrcPeer::send(const QString& line)
 {
     socket_->write(line.toUtf8() + "\r\n");

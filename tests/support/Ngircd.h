@@ -25,6 +25,9 @@ private:
 class IrcPeer {
 public:
     explicit IrcPeer(quint16 port, const QString& nick);
+    ~IrcPeer();
+    IrcPeer(const IrcPeer&) = delete;
+    IrcPeer& operator=(const IrcPeer&) = delete;
     bool isRegistered() const { return registered_; }
     void send(const QString& line);
     // Waits for a received line that contains every part; returns it, or ""
