@@ -87,6 +87,7 @@ void frmIRC::buildWindow()
     // The marquee strip: the room and the welcome banner.
     auto* marquee = new QFrame;
     marquee->setObjectName(QStringLiteral("marquee"));
+    marquee->setProperty("role", QStringLiteral("marquee"));
     auto* ml = new QHBoxLayout(marquee);
     ml->setContentsMargins(6, 2, 6, 2);
     txtSala = lineBox("txtSala");
@@ -104,6 +105,7 @@ void frmIRC::buildWindow()
     // The conversation and the lists beside it.
     DHTMLEdit1 = new HtmlView;
     DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
+    DHTMLEdit1->setProperty("role", QStringLiteral("view"));
     auto* split = new QSplitter(Qt::Horizontal);
     split->setChildrenCollapsible(false);
     split->addWidget(DHTMLEdit1);
@@ -122,6 +124,7 @@ void frmIRC::buildWindow()
     txtChatMsg->setTabChangesFocus(true);
     cmdChat = button(QStringLiteral("Enviar"), QStringLiteral("Envia mensaje/Send message"), "cmdChat");
     cmdChat->setFixedSize(110, 52);
+    cmdChat->setProperty("primary", true);
     chatRow->addWidget(txtChatMsg, 1);
     chatRow->addWidget(cmdChat);
     root->addLayout(chatRow);
@@ -133,6 +136,7 @@ QFrame* frmIRC::buildToolbar()
 {
     auto* bar = new QFrame;
     bar->setObjectName(QStringLiteral("toolbar"));
+    bar->setProperty("role", QStringLiteral("toolbar"));
     auto* rows = new QVBoxLayout(bar);
     rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(4);
@@ -280,6 +284,7 @@ QWidget* frmIRC::buildBottom()
     Label3 = new ClickLabel(QStringLiteral("Copy"));
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setCursor(Qt::PointingHandCursor);
+    Label3->setProperty("role", QStringLiteral("link"));
     status->addWidget(txtStatus);
     status->addWidget(Label3, 0, Qt::AlignRight);
     bl->addLayout(status, 1);

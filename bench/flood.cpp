@@ -1,0 +1,47 @@
+// An in-process server sends 100,000 PRIVMSG lines for the main room through
+// the real socket, then "PING :fin"; times from the first line to the PONG.
+#include "common/BenchSupport.h"
+#include "core/Function.h"
+#include "core/frmIRC.h"
+#include "platform/HtmlView.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    bench::Server server;
+    frmIRC* irc = frmIRC::instance();
+    irc->Show();
+    Function::MiNick = QStringLiteral("yo");
+    Function::CanalActual = QStringLiteral("#sala");
+    Function::ServidorIRC = QStringLiteral("127.0.0.1");
+    Function::PuertoIRC = qint16(server.port());
+    irc->ConnectarChat();
+    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000)) {
+        std::fprintf(stderr, "flood: the client did not connect\n");
+        return 1;
+    }
+
+    const int total = 100000;
+    QByteArray flood;
+    flood.reserve(total * 80);
+    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
+                           "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
+    for (int i = 0; i < total; ++i)
+        flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) +
+                 ".1 PRIVMSG #sala :" + texts[i % 5] + "\r\n";
+    flood += "PING :fin\r\n";
+
+    QElapsedTimer clock;
+    clock.start();
+    server.send(flood);
+    if (!server.waitForReceived("PONG :fin")) {
+        std::fprintf(stderr, "flood: no PONG\n");
+        return 1;
+    }
+    const double seconds = clock.elapsed() / 1000.0;
+    std::printf("flood: %d lines to the PONG in %.2f s: %.0f lines/s; view holds %d; peak memory %.1f MiB\n", total,
+                seconds, total / seconds, irc->DHTMLEdit1->fragmentCount(), bench::peakMiB());
+    return 0;
+}

@@ -1,0 +1,66 @@
+// A names list of 10,000 users (in several 353 lines, as servers send it)
+// into the main room, then 10,000 JOIN and 10,000 PART lines; prints the
+// milliseconds of each phase, each timed to the PONG of a trailing PING.
+#include "common/BenchSupport.h"
+#include "core/Function.h"
+#include "core/frmIRC.h"
+#include "platform/ListView.h"
+
+#include <QApplication>
+
+namespace {
+
+double phase(bench::Server& server, const QByteArray& lines, const char* token)
+{
+    server.clearReceived();
+    QElapsedTimer clock;
+    clock.start();
+    server.send(lines + "PING :" + token + "\r\n");
+    if (!server.waitForReceived(QByteArray("PONG :") + token))
+        return -1;
+    return clock.nsecsElapsed() / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int users = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
+    bench::Server server;
+    frmIRC* irc = frmIRC::instance();
+    irc->Show();
+    Function::MiNick = QStringLiteral("yo");
+    Function::CanalActual = QStringLiteral("#sala");
+    Function::ServidorIRC = QStringLiteral("127.0.0.1");
+    Function::PuertoIRC = qint16(server.port());
+    irc->ConnectarChat();
+    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
+        return 1;
+
+    // Names as servers send them: lines of at most about 400 bytes.
+    QByteArray names, line;
+    for (int i = 0; i < users; ++i) {
+        line += (i % 50 == 0 ? "@" : i % 20 == 0 ? "+" : "") + QByteArray("usuario") + QByteArray::number(i) + ' ';
+        if (line.size() > 380 || i == users - 1) {
+            names += ":srv 353 yo = #sala :" + line.trimmed() + "\r\n";
+            line.clear();
+        }
+    }
+    names += ":srv 366 yo #sala :End of NAMES list\r\n";
+    QByteArray joins, parts;
+    for (int i = 0; i < users; ++i) {
+        joins += ":nuevo" + QByteArray::number(i) + "!u@host" + QByteArray::number(i) + ".red JOIN :#sala\r\n";
+        parts += ":nuevo" + QByteArray::number(i) + "!u@host" + QByteArray::number(i) + ".red PART #sala :adios\r\n";
+    }
+
+    const double n = phase(server, names, "names");
+    const int afterNames = irc->ListView1->count();
+    const double j = phase(server, joins, "joins");
+    const int afterJoins = irc->ListView1->count();
+    const double p = phase(server, parts, "parts");
+    std::printf("names: %d users: names list %.1f ms (%d entries), %d joins %.1f ms (%d entries), %d parts %.1f ms "
+                "(%d entries)\n",
+                users, n, afterNames, users, j, afterJoins, users, p, irc->ListView1->count());
+    return 0;
+}
