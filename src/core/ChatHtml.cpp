@@ -1,15 +1,403 @@
-// Placeholder until the renderer lands.
+// Chat text to HTML: FormatoHTML, ColorHTML, EscapaJS.
+//
+// FormatoHTML gives exactly what its passes give when each runs over the
+// whole text in turn (44 emoticon passes, 65 list-picture passes, then the
+// codes), including codes that only form inside tags inserted by earlier
+// passes. It is called for every line shown, so a pass that cannot match is
+// skipped without a search; the passes that run keep their order.
+//
+// The module compares text without regard to case. List and colour codes
+// hold only slashes, digits, commas and Chr(3), which no case folding
+// reaches, so their searches compare exactly: the same matches, faster.
 #include "core/Function.h"
+#include "core/Hosts.h"
+#include "platform/Errors.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace Function {
 
 const QList<QString>& EmoticonCodes()
 {
-    static const QList<QString> codes;
+    static const QList<QString> codes = {
+        u":)"_s,  u":D"_s,  u":O"_s,  u":o"_s,  u":p"_s,  u";)"_s,  u":("_s,
+        u":|"_s,  u":\u00B4("_s, u":$"_s, u"(H)"_s, u":@"_s, u":-@"_s, u":s"_s,
+        u"o:"_s,  u">o"_s,  u"b)"_s,  u"<t>"_s, u"&)"_s,  u":%"_s,
+        u"\u00AC\u00AC"_s, u"(#)"_s, u":="_s, u"(/)"_s, u":["_s, u"[@"_s,
+        u"x)"_s,  u"ZzZ"_s, u":{}"_s, u"8)"_s,  u":)?"_s, u">:b"_s, u"@-"_s,
+        u"#("_s,  u"(0)"_s, u":9"_s,  u"@@"_s,  u"|)"_s,  u"#/"_s,  u"XxX"_s,
+        u"c()"_s, u"@*"_s,  u"@="_s,  u"()"_s,
+    };
     return codes;
 }
-QString FormatoHTML(QString& text) { return text; }
-QString ColorHTML(qint16) { return QString(); }
-QString EscapaJS(QString& text) { return text; }
+
+QString ColorHTML(qint16 index)
+{
+    static const std::array<QString, 18> names = {
+        u"white"_s, u"black"_s, u"darkblue"_s, u"darkgreen"_s, u"red"_s, u"darkred"_s,
+        u"#800080"_s, u"orange"_s, u"yellow"_s, u"#00FF00"_s, u"#008080"_s, u"cyan"_s,
+        u"blue"_s, u"FUCHSIA"_s, u"darkgray"_s, u"gray"_s, QString(), u"silver"_s,
+    };
+    if (index < 0 || index >= qint16(names.size()))
+        return QString();
+    return names[size_t(index)];
+}
+
+namespace {
+
+// --- Emoticons
+
+// The characters that occur in emoticon codes, case-folded as a
+// case-insensitive search folds them, numbered 1 to N; 0 for every other.
+class CodeAlphabet {
+public:
+    static constexpr int kMax = 64;
+
+    explicit CodeAlphabet(const QList<QString>& codes)
+    {
+        int next = 1;
+        for (const QString& code : codes)
+            for (QChar c : code) {
+                const char16_t f = QChar::toCaseFolded(c.unicode());
+                Q_ASSERT(f < 256);
+                if (!byFolded_[f])
+                    byFolded_[f] = quint8(next++);
+            }
+        Q_ASSERT(next <= kMax);
+        for (int c = 0; c < 256; ++c) {
+            const char16_t f = QChar::toCaseFolded(char16_t(c));
+            byRaw_[c] = f < 256 ? byFolded_[f] : 0;
+        }
+    }
+
+    int of(char16_t c) const
+    {
+        if (c < 256)
+            return byRaw_[c];
+        // A few letters above Latin-1 fold into it (U+017F long s folds to "s").
+        const char16_t f = QChar::toCaseFolded(c);
+        return f < 256 ? byFolded_[f] : 0;
+    }
+
+private:
+    std::array<quint8, 256> byFolded_{};
+    std::array<quint8, 256> byRaw_{};
+};
+
+// The pairs of neighbouring code characters a text holds. A code can only
+// occur in a text that holds every pair of neighbours of the code; a set
+// that holds a few pairs more only costs a search.
+class PairSet {
+public:
+    void add(int first, int second)
+    {
+        if (first && second)
+            bits_[index(first, second)] = true;
+    }
+
+    void addText(const CodeAlphabet& alphabet, QStringView text)
+    {
+        int previous = 0;
+        for (QChar c : text) {
+            const int current = alphabet.of(c.unicode());
+            add(previous, current);
+            previous = current;
+        }
+    }
+
+    void addAll(const PairSet& other) { bits_ |= other.bits_; }
+
+    bool holdsAll(const std::vector<size_t>& pairs) const
+    {
+        for (size_t p : pairs)
+            if (!bits_[p])
+                return false;
+        return true;
+    }
+
+    static size_t index(int first, int second) { return size_t(first * CodeAlphabet::kMax + second); }
+
+private:
+    std::bitset<CodeAlphabet::kMax * CodeAlphabet::kMax> bits_;
+};
+
+struct Emoticon {
+    QString tag;
+    std::vector<int> letters;  // the code's characters in the alphabet
+    std::vector<size_t> pairs;
+    PairSet tagPairs;
+};
+
+struct EmoticonTable {
+    CodeAlphabet alphabet{EmoticonCodes()};
+    std::vector<Emoticon> emoticons;
+
+    EmoticonTable()
+    {
+        const QList<QString>& codes = EmoticonCodes();
+        for (qsizetype n = 0; n < codes.size(); ++n) {
+            Emoticon e;
+            e.tag = u"<img src='http://"_s + hosts::kPictures + u"/Brisolo/IconCG/"_s +
+                    QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) + u".gif'>"_s;
+            for (QChar c : codes[n])
+                e.letters.push_back(alphabet.of(c.unicode()));
+            for (size_t i = 0; i + 1 < e.letters.size(); ++i)
+                e.pairs.push_back(PairSet::index(e.letters[i], e.letters[i + 1]));
+            e.tagPairs.addText(alphabet, e.tag);
+            emoticons.push_back(std::move(e));
+        }
+    }
+};
+
+// Replaces every occurrence of the code, left to right, as a case-insensitive
+// replace does: two characters match when they fold alike, which for code
+// characters is when the alphabet gives them the same number. Adds the pairs
+// that the tags bring, inside and at both ends. Returns whether it replaced
+// any.
+bool replaceCode(QString& text, const Emoticon& e, const CodeAlphabet& alphabet, PairSet& present)
+{
+    const QStringView view(text);
+    const qsizetype length = qsizetype(e.letters.size());
+    auto matchesAt = [&](qsizetype i) {
+        for (qsizetype j = 0; j < length; ++j)
+            if (alphabet.of(view[i + j].unicode()) != e.letters[size_t(j)])
+                return false;
+        return true;
+    };
+    QString out;
+    auto append = [&](QStringView piece) {
+        if (!out.isEmpty() && !piece.isEmpty())
+            present.add(alphabet.of(out.back().unicode()), alphabet.of(piece.front().unicode()));
+        out.append(piece);
+    };
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i + length <= view.size();) {
+        if (!matchesAt(i)) {
+            ++i;
+            continue;
+        }
+        if (out.isNull())
+            out.reserve(view.size() + 2 * e.tag.size());
+        append(view.sliced(copied, i - copied));
+        append(e.tag);
+        i += length;
+        copied = i;
+    }
+    if (copied == 0)
+        return false;
+    append(view.sliced(copied));
+    present.addAll(e.tagPairs);
+    text = out;
+    return true;
+}
+
+void replaceEmoticons(QString& text)
+{
+    static const EmoticonTable table;
+    PairSet present;
+    present.addText(table.alphabet, text);
+    for (const Emoticon& e : table.emoticons)
+        if (present.holdsAll(e.pairs))
+            replaceCode(text, e, table.alphabet, present);
+}
+
+// --- List pictures
+
+constexpr int kListPictures = 65;
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The list codes ("//00" to "//64") a text holds. Two of them never overlap,
+// and a list tag (its "//" is followed by the host's first letter) holds none
+// nor forms one with its neighbours; so a code found here is still there when
+// its own pass comes, and no other appears.
+std::bitset<kListPictures> listCodesIn(const QString& text)
+{
+    std::bitset<kListPictures> found;
+    for (qsizetype i = text.indexOf(u'/'); i >= 0 && i + 3 < text.size(); i = text.indexOf(u'/', i + 1)) {
+        if (text[i + 1] != u'/' || !isDigit(text[i + 2]) || !isDigit(text[i + 3]))
+            continue;
+        const int k = (text[i + 2].unicode() - u'0') * 10 + (text[i + 3].unicode() - u'0');
+        if (k < kListPictures)
+            found.set(size_t(k));
+    }
+    return found;
+}
+
+struct ListPicture {
+    QString code;
+    QString tag;
+};
+
+const std::array<ListPicture, kListPictures>& listPictures()
+{
+    static const auto table = [] {
+        std::array<ListPicture, kListPictures> t;
+        for (int k = 0; k < kListPictures; ++k)
+            t[size_t(k)] = {u"//"_s + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')),
+                            u"<IMG SRC=\"http://"_s + hosts::kPictures + u"/img/list-new/"_s +
+                                QString::number(k + 1) + u".gif\">"_s};
+        return t;
+    }();
+    return table;
+}
+
+void replaceListPictures(QString& text)
+{
+    const std::bitset<kListPictures> found = listCodesIn(text);
+    for (int k = 0; k < kListPictures && found.any(); ++k)
+        if (found[size_t(k)])
+            text.replace(listPictures()[size_t(k)].code, listPictures()[size_t(k)].tag);
+}
+
+// --- IRC codes
+
+struct RenderState {
+    qint16 foreground = 0;
+    qint16 background = 0;
+    bool colourOpen = false;
+    bool boldOpen = false;
+    bool underlineOpen = false;
+};
+
+// Replaces the first occurrence in the text of a code that begins with
+// Chr(3); only the places of Chr(3) need a look.
+void replaceFirstCode(QString& text, QStringView code, const QString& with)
+{
+    for (qsizetype at = text.indexOf(u'\x03'); at >= 0; at = text.indexOf(u'\x03', at + 1)) {
+        if (QStringView(text).sliced(at).startsWith(code)) {
+            text.replace(at, code.size(), with);
+            return;
+        }
+    }
+}
+
+qint16 number(const QString& text, qsizetype at, int digits)
+{
+    qint16 n = 0;
+    for (qsizetype i = at; i < at + digits; ++i)
+        n = qint16(n * 10 + (text[i].unicode() - u'0'));
+    return n;
+}
+
+// The colour codes in the order they are tried: digits of the foreground,
+// then digits of the background after a comma (0: the background stays).
+struct ColourPattern {
+    int foreground;
+    int background;
+};
+constexpr std::array<ColourPattern, 6> kColourPatterns = {{{1, 2}, {1, 1}, {2, 2}, {2, 1}, {2, 0}, {1, 0}}};
+
+// Each code is looked up again from the start of the text and the search
+// goes on one place after the Chr(3) just handled, even when that Chr(3) was
+// removed: a Chr(3) right after a removed one is skipped, and a later code
+// may then replace the skipped one instead of its own.
+void replaceColours(QString& text, RenderState& s)
+{
+    static const QString kClose = u"</font>"_s;
+    for (qsizetype at = text.indexOf(u'\x03'); at >= 0; at = text.indexOf(u'\x03', at + 1)) {
+        const qsizetype rest = at + 1;
+        auto digits = [&](qsizetype from, int count) {
+            for (qsizetype i = rest + from; i < rest + from + count; ++i)
+                if (i >= text.size() || !isDigit(text.at(i)))
+                    return false;
+            return true;
+        };
+        auto matches = [&](const ColourPattern& p) {
+            if (!digits(0, p.foreground))
+                return false;
+            if (p.background == 0)
+                return true;
+            const qsizetype comma = rest + p.foreground;
+            return comma < text.size() && text.at(comma) == u',' && digits(p.foreground + 1, p.background);
+        };
+        if (!digits(0, 1)) {
+            replaceFirstCode(text, u"\x03", s.colourOpen ? kClose : QString());
+            s.colourOpen = false;
+            continue;
+        }
+        const ColourPattern& p = *std::find_if(kColourPatterns.begin(), kColourPatterns.end(), matches);
+        s.foreground = number(text, rest, p.foreground);
+        if (p.background)
+            s.background = number(text, rest + p.foreground + 1, p.background);
+        const qsizetype length = 1 + p.foreground + (p.background ? 1 + p.background : 0);
+        QString tag = s.colourOpen ? kClose : QString();
+        tag.reserve(64);
+        tag.append(u"<font color='").append(ColorHTML(s.foreground)).append(u"' STYLE='background: ")
+            .append(ColorHTML(s.background)).append(u"'>");
+        replaceFirstCode(text, QStringView(text).sliced(at, length), tag);
+        s.colourOpen = true;
+    }
+}
+
+// Chr(2) and Chr(31) switch on and off, from the first to the last.
+void replaceToggles(QString& text, char16_t code, bool& open, const QString& on, const QString& off)
+{
+    for (qsizetype at = text.indexOf(QChar(code)); at >= 0; at = text.indexOf(QChar(code), at)) {
+        open = !open;
+        text.replace(at, 1, open ? on : off);
+    }
+}
+
+}  // namespace
+
+QString FormatoHTML(QString& text)
+{
+    using platform::resumeNext;
+    RenderState s;
+    resumeNext([&] { replaceEmoticons(text); });
+    resumeNext([&] { replaceListPictures(text); });
+    resumeNext([&] { replaceColours(text, s); });
+    resumeNext([&] { replaceToggles(text, 2, s.boldOpen, u"<b>"_s, u"</b>"_s); });
+    resumeNext([&] { replaceToggles(text, 31, s.underlineOpen, u"<u>"_s, u"</u>"_s); });
+    resumeNext([&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
+    resumeNext([&] {
+        if (s.underlineOpen)
+            text += u"</u>"_s;
+        if (s.boldOpen)
+            text += u"</b>"_s;
+        if (s.colourOpen)
+            text += u"</font>"_s;
+    });
+    return text;
+}
+
+// The escapes are one character each and only the backslash step meets
+// backslashes, which it doubles before any other step adds one; so one pass
+// that escapes each character gives what the thirteen replacements give.
+QString EscapaJS(QString& text)
+{
+    auto special = [](QChar c) {
+        switch (c.unicode()) {
+        case u'\n': case u'\r': case u'\\': case u'{': case u'}': case u';': case u'\'':
+        case u'"': case u'(': case u')': case u']': case u'[': case u'#':
+            return true;
+        default:
+            return false;
+        }
+    };
+    qsizetype first = 0;
+    while (first < text.size() && !special(text.at(first)))
+        ++first;
+    if (first == text.size())
+        return text;
+    QString out = text.left(first);
+    out.reserve(text.size() + text.size() / 4 + 8);
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || c == u'\r')
+            continue;
+        if (special(c))
+            out += u'\\';
+        out += c;
+    }
+    text = out;
+    return text;
+}
 
 }  // namespace Function
