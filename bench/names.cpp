@@ -48,10 +48,12 @@ int main(int argc, char** argv)
         }
     }
     names += ":srv 366 yo #sala :End of NAMES list\r\n";
+    // Hosts that differ in their first six characters: no clones.
     QByteArray joins, parts;
     for (int i = 0; i < users; ++i) {
-        joins += ":nuevo" + QByteArray::number(i) + "!u@host" + QByteArray::number(i) + ".red JOIN :#sala\r\n";
-        parts += ":nuevo" + QByteArray::number(i) + "!u@host" + QByteArray::number(i) + ".red PART #sala :adios\r\n";
+        const QByteArray host = "h" + QByteArray::number(i).rightJustified(5, '0') + ".red";
+        joins += ":nuevo" + QByteArray::number(i) + "!u@" + host + " JOIN :#sala\r\n";
+        parts += ":nuevo" + QByteArray::number(i) + "!u@" + host + " PART #sala :adios\r\n";
     }
 
     const double n = phase(server, names, "names");

@@ -208,9 +208,11 @@ QWidget* frmIRC::buildSidePanel()
     Command13 = button(QStringLiteral("Usuarios"), QStringLiteral("Usuarios/Users"), "Command13");
     Command12 = button(QStringLiteral("Salas"), QStringLiteral("Salas en Servidor/Server Rooms "), "Command12");
     auto* countLabel = new QLabel(QStringLiteral("En la sala:"));
-    TxtUsala = lineBox("TxtUsala");
-    TxtUsala->setReadOnly(true);
-    TxtUsala->setFocusPolicy(Qt::NoFocus);
+    // A label: it changes with every join and part, and a label lays its
+    // text out only when it is drawn.
+    TxtUsala = new QLabel;
+    TxtUsala->setObjectName(QStringLiteral("TxtUsala"));
+    TxtUsala->setProperty("role", QStringLiteral("count"));
     TxtUsala->setFixedWidth(56);
     TxtUsala->setAlignment(Qt::AlignCenter);
     switcher->addWidget(Command13);

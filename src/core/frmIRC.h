@@ -9,6 +9,7 @@
 
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -86,7 +87,7 @@ public:
     QLineEdit* TxtPass;
     QPushButton* cmdNick;
     QLineEdit* txtChannel;
-    QLineEdit* TxtUsala;
+    QLabel* TxtUsala;    // the user count
     QLineEdit* txtSala;  // marquee of the room
     QLineEdit* Text1;    // marquee of the welcome banner
     QFrame* Picture5;    // user list panel

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QDateTime>
 #include <QTime>
 
 using namespace platform;
@@ -28,16 +29,16 @@ namespace {
 const QString kDisconnected =
     QStringLiteral("<center><font color=silver><b>Has Desconectado el Trovelin</b></font></center>");
 
-// The time of day as the log shows it; formatted once a second.
+// The time of day as the log shows it; the local time is worked out once
+// a second, since asking for it costs a look at the time zone each time.
 QString timeOfDay()
 {
-    static int lastSecond = -1;
+    static qint64 lastSecond = -1;
     static QString text;
-    const QTime now = QTime::currentTime();
-    const int second = now.msecsSinceStartOfDay() / 1000;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
     if (second != lastSecond) {
         lastSecond = second;
-        text = now.toString(QStringLiteral("HH:mm:ss"));
+        text = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
     }
     return text;
 }

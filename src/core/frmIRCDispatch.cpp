@@ -10,6 +10,7 @@
 #include "windows/frmWhois.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 

@@ -140,7 +140,7 @@ struct ListView::Impl final : QAbstractTableModel {
         emit dataChanged(index(position, firstColumn), index(position, lastColumn));
     }
 
-    QList<int> positions(const std::set<int>& found) const
+    QList<int> positions(const SlotIndex::Slots& found) const
     {
         QList<int> r;
         r.reserve(qsizetype(found.size()));

@@ -120,6 +120,14 @@ QPushButton[primary="true"] {
 QPushButton[primary="true"]:hover {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b92d4, stop:1 #386fb1);
 }
+QLabel[role="count"] {
+    background: #ffffff;
+    border: 1px solid #b7c3d3;
+    border-radius: 4px;
+    padding: 2px;
+    font-weight: bold;
+    color: #27476f;
+}
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
 QSplitter::handle { background: transparent; }
 QToolTip {

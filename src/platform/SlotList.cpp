@@ -76,25 +76,37 @@ void LiveSlots::rebuild()
     }
 }
 
+void SlotIndex::insert(const QString& key, int slot)
+{
+    Slots& held = map_[key];
+    // Slots come in increasing order, except when the index is rebuilt.
+    if (held.isEmpty() || held.last() < slot)
+        held.append(slot);
+    else
+        held.insert(std::lower_bound(held.begin(), held.end(), slot), slot);
+}
+
 void SlotIndex::erase(const QString& key, int slot)
 {
     const auto it = map_.find(key);
     if (it == map_.end())
         return;
-    it->erase(slot);
-    if (it->empty())
+    const auto at = std::lower_bound(it->begin(), it->end(), slot);
+    if (at != it->end() && *at == slot)
+        it->erase(at);
+    if (it->isEmpty())
         map_.erase(it);
 }
 
 int SlotIndex::first(const QString& key) const
 {
     const auto it = map_.constFind(key);
-    return it == map_.cend() ? -1 : *it->begin();
+    return it == map_.cend() ? -1 : it->first();
 }
 
-const std::set<int>& SlotIndex::all(const QString& key) const
+const SlotIndex::Slots& SlotIndex::all(const QString& key) const
 {
-    static const std::set<int> none;
+    static const Slots none;
     const auto it = map_.constFind(key);
     return it == map_.cend() ? none : *it;
 }

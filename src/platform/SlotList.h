@@ -10,7 +10,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <set>
+#include <QVarLengthArray>
 #include <utility>
 #include <vector>
 
@@ -104,18 +104,21 @@ private:
     LiveSlots slots_;
 };
 
-// Text -> slots of the entries holding it, in slot (list) order.
+// Text -> slots of the entries holding it, in slot (list) order. Most
+// texts are held by one entry, so the slots sit inline in the hash.
 class SlotIndex {
 public:
-    void insert(const QString& key, int slot) { map_[key].insert(slot); }
+    using Slots = QVarLengthArray<int, 1>;
+
+    void insert(const QString& key, int slot);
     void erase(const QString& key, int slot);
     // The first slot, or -1.
     int first(const QString& key) const;
-    const std::set<int>& all(const QString& key) const;
+    const Slots& all(const QString& key) const;
     void clear() { map_.clear(); }
 
 private:
-    QHash<QString, std::set<int>> map_;
+    QHash<QString, Slots> map_;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace platform;

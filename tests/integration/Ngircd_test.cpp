@@ -8,6 +8,7 @@
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
