@@ -1,32 +1,108 @@
-// Placeholder: keeps the source text; drawing comes with the real view.
 #include "platform/HtmlView.h"
 
+#include "platform/BlockStore.h"
 #include "platform/Errors.h"
+#include "platform/HtmlBlock.h"
+#include "platform/PictureStore.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace platform {
+
+namespace {
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// Reads count hex digits at i; false unless they are all there.
+bool readHex(const QString& code, qsizetype i, int count, char32_t* value)
+{
+    if (i + count > code.size())
+        return false;
+    char32_t v = 0;
+    for (int k = 0; k < count; ++k) {
+        const int digit = hexDigit(code[i + k]);
+        if (digit < 0)
+            return false;
+        v = v * 16 + char32_t(digit);
+    }
+    *value = v;
+    return true;
+}
+
+}  // namespace
 
 QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* end)
 {
     QString out;
-    for (qsizetype i = start; i < code.size(); ++i) {
-        QChar c = code.at(i);
+    out.reserve(code.size() - start);
+    const qsizetype n = code.size();
+    qsizetype i = start;
+    while (i < n) {
+        const QChar c = code[i];
         if (c == u'\'') {
             if (end)
                 *end = i + 1;
             return out;
         }
-        if (c == u'\\' && i + 1 < code.size()) {
-            c = code.at(++i);
-            switch (c.unicode()) {
-            case 'n': out += u'\n'; continue;
-            case 't': out += u'\t'; continue;
-            case 'r': out += u'\r'; continue;
-            default: break;
-            }
+        if (c != u'\\') {
+            out += c;
+            ++i;
+            continue;
         }
-        out += c;
+        if (i + 1 >= n)
+            break;  // a backslash that escapes nothing: the string never closes
+        const QChar escaped = code[i + 1];
+        i += 2;
+        char32_t v = 0;
+        switch (escaped.unicode()) {
+        case 'n': out += u'\n'; break;
+        case 't': out += u'\t'; break;
+        case 'r': out += u'\r'; break;
+        case 'b': out += u'\b'; break;
+        case 'f': out += u'\f'; break;
+        case 'v': out += u'\v'; break;
+        case '0': out += QChar(0); break;
+        case 'x':
+            if (readHex(code, i, 2, &v)) {
+                out += QChar(char16_t(v));
+                i += 2;
+            } else {
+                out += escaped;
+            }
+            break;
+        case 'u': {
+            const qsizetype close = i < n && code[i] == u'{' ? code.indexOf(u'}', i) : -1;
+            if (close > i + 1 && close - i - 1 <= 6 && readHex(code, i + 1, int(close - i - 1), &v) && v <= 0x10FFFF) {
+                out += QString::fromUcs4(&v, 1);
+                i = close + 1;
+            } else if (readHex(code, i, 4, &v)) {
+                out += QChar(char16_t(v));
+                i += 4;
+            } else {
+                out += escaped;
+            }
+            break;
+        }
+        case '\r':
+            if (i < n && code[i] == u'\n')
+                ++i;
+            break;
+        case '\n':
+        case 0x2028:
+        case 0x2029:
+            break;  // the line continues
+        default: out += escaped; break;
+        }
     }
     if (end)
         *end = -1;
@@ -34,56 +110,106 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
 }
 
 struct HtmlView::Impl {
-    QString set;
-    QStringList fragments;
+    BlockStore store;
+    bool hasSet = false;
 };
 
-HtmlView::HtmlView(QWidget* parent) : QAbstractScrollArea(parent), d(new Impl) {}
+HtmlView::HtmlView(QWidget* parent) : BlockView(parent), d(new Impl)
+{
+    QFont chat = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    chat.setPointSize(10);
+    setFont(chat);
+    setColors(Qt::white, Qt::black);
+}
+
 HtmlView::~HtmlView() = default;
 
 void HtmlView::setDocumentHTML(const QString& html)
 {
-    d->set = html;
-    d->fragments.clear();
+    d->store.clear();
+    d->hasSet = !html.isEmpty();
+    if (d->hasSet) {
+        d->store.startBlock();
+        d->store.append(html);
+    }
+    resetBlocks(d->store.count());
 }
 
-QString HtmlView::documentHTML() const
-{
-    QString s = d->set;
-    for (const QString& f : d->fragments)
-        s += f + u'\n';
-    return s;
-}
+QString HtmlView::documentHTML() const { return d->store.all(); }
 
 void HtmlView::execScript(const QString& code, const QString& language)
 {
-    Q_UNUSED(language);
-    static const QString head = QStringLiteral("document.writeln('");
-    if (!code.startsWith(head))
-        throw RuntimeError(errInvalidCall, QStringLiteral("script not supported"));
+    if (language.compare(QLatin1String("JavaScript"), Qt::CaseInsensitive) != 0)
+        throw RuntimeError(errInvalidCall, QStringLiteral("script language not supported: ") + language);
+    const auto refuse = [] { throw RuntimeError(errInvalidCall, QStringLiteral("script not supported")); };
+    const qsizetype n = code.size();
+    qsizetype i = 0;
+    const auto skipBlanks = [&] {
+        while (i < n && code[i].isSpace())
+            ++i;
+    };
+    const auto take = [&](QLatin1StringView word) {
+        if (QStringView(code).mid(i, word.size()) != word)
+            return false;
+        i += word.size();
+        return true;
+    };
+
+    skipBlanks();
+    const bool lineEnd = take(QLatin1StringView("document.writeln"));
+    if (!lineEnd && !take(QLatin1StringView("document.write")))
+        refuse();
+    skipBlanks();
+    if (!take(QLatin1StringView("(")))
+        refuse();
+    skipBlanks();
+    if (!take(QLatin1StringView("'")))
+        refuse();
     qsizetype end = -1;
-    const QString s = unescapeScriptString(code, head.size(), &end);
+    const QString html = unescapeScriptString(code, i, &end);
     if (end < 0)
-        throw RuntimeError(errInvalidCall, QStringLiteral("unterminated string"));
-    writeln(s);
+        refuse();
+    i = end;
+    skipBlanks();
+    if (!take(QLatin1StringView(")")))
+        refuse();
+    skipBlanks();
+    take(QLatin1StringView(";"));
+    skipBlanks();
+    if (i != n)
+        refuse();
+    add(html, lineEnd);
 }
 
-void HtmlView::writeln(const QString& html) { d->fragments << html; }
-void HtmlView::scroll(int, int) {}
-bool HtmlView::isAtEnd() const { return true; }
-int HtmlView::fragmentCount() const { return int(d->fragments.size()); }
-QString HtmlView::selectedText() const { return QString(); }
-void HtmlView::selectAll() {}
-void HtmlView::copy() const {}
-void HtmlView::servePictures(const QString&, const QString&) {}
-void HtmlView::paintEvent(QPaintEvent*) {}
-void HtmlView::resizeEvent(QResizeEvent* e) { QAbstractScrollArea::resizeEvent(e); }
-void HtmlView::scrollContentsBy(int, int) {}
-void HtmlView::wheelEvent(QWheelEvent* e) { QAbstractScrollArea::wheelEvent(e); }
-void HtmlView::mousePressEvent(QMouseEvent* e) { QAbstractScrollArea::mousePressEvent(e); }
-void HtmlView::mouseMoveEvent(QMouseEvent* e) { QAbstractScrollArea::mouseMoveEvent(e); }
-void HtmlView::mouseReleaseEvent(QMouseEvent* e) { QAbstractScrollArea::mouseReleaseEvent(e); }
-void HtmlView::mouseDoubleClickEvent(QMouseEvent* e) { QAbstractScrollArea::mouseDoubleClickEvent(e); }
-void HtmlView::keyPressEvent(QKeyEvent* e) { QAbstractScrollArea::keyPressEvent(e); }
+void HtmlView::writeln(const QString& html) { add(html, true); }
+void HtmlView::write(const QString& html) { add(html, false); }
+
+void HtmlView::add(const QString& html, bool lineEnd)
+{
+    d->store.startBlock();
+    d->store.append(html);
+    if (lineEnd)
+        d->store.append(QByteArrayView("\n"));
+    blocksChanged(d->store.count() - 1, d->store.count());
+}
+
+void HtmlView::scroll(int x, int y)
+{
+    Q_UNUSED(x);
+    scrollToPixel(y);
+}
+
+int HtmlView::fragmentCount() const { return d->store.count() - (d->hasSet ? 1 : 0); }
+
+qsizetype HtmlView::storageBytes() const { return d->store.memoryUsed() + layoutMemory(); }
+
+void HtmlView::servePictures(const QString& urlPrefix, const QString& folder)
+{
+    PictureStore::instance().serve(urlPrefix, folder);
+}
+
+QTextDocument* HtmlView::createDocument() const { return new HtmlBlockDocument; }
+
+void HtmlView::fillBlock(int block, QTextDocument& doc) const { doc.setHtml(htmlForLayout(d->store.text(block))); }
 
 }  // namespace platform

@@ -1,26 +1,117 @@
-// Placeholder: keeps the text; drawing comes with the real log box.
 #include "platform/LogBox.h"
+
+#include "platform/BlockStore.h"
+
+#include <QFontDatabase>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace platform {
 
 struct LogBox::Impl {
-    QString text;
+    // One block a line, each closed by "\n" but the open last one.
+    BlockStore store;
+    // Colour changes, by line and byte in the line; none before the first.
+    struct Run {
+        int line;
+        qsizetype from;
+        QColor color;
+        bool operator<(const Run& other) const { return line != other.line ? line < other.line : from < other.from; }
+    };
+    std::vector<Run> runs;
+    QColor color;
+    bool afterCR = false;  // the last append ended in CR: a leading LF is its pair
 };
 
-LogBox::LogBox(QWidget* parent) : QAbstractScrollArea(parent), d(new Impl) {}
+LogBox::LogBox(QWidget* parent) : BlockView(parent), d(new Impl)
+{
+    QFont console = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    console.setPointSize(10);
+    setFont(console);
+    setColors(Qt::black, QColor(0xc0, 0xc0, 0xc0));
+    setFollowsUser(true);
+    resetBlocks(0);
+}
+
 LogBox::~LogBox() = default;
-void LogBox::setSelColor(const QColor&) {}
-void LogBox::append(const QString& text) { d->text += QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-QString LogBox::text() const { return d->text; }
-void LogBox::clear() { d->text.clear(); }
-int LogBox::lineCount() const { return int(d->text.count(u'\n')); }
-QString LogBox::selectedText() const { return QString(); }
-void LogBox::copy() const {}
-void LogBox::paintEvent(QPaintEvent*) {}
-void LogBox::resizeEvent(QResizeEvent* e) { QAbstractScrollArea::resizeEvent(e); }
-void LogBox::scrollContentsBy(int, int) {}
-void LogBox::mousePressEvent(QMouseEvent* e) { QAbstractScrollArea::mousePressEvent(e); }
-void LogBox::mouseMoveEvent(QMouseEvent* e) { QAbstractScrollArea::mouseMoveEvent(e); }
-void LogBox::keyPressEvent(QKeyEvent* e) { QAbstractScrollArea::keyPressEvent(e); }
+
+void LogBox::setSelColor(const QColor& color) { d->color = color; }
+
+void LogBox::append(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    BlockStore& store = d->store;
+    if (store.count() == 0)
+        store.startBlock();
+    const int open = store.count() - 1;
+    if (d->runs.empty() ? d->color.isValid() : d->runs.back().color != d->color)
+        d->runs.push_back({open, store.bytes(open).size(), d->color});
+
+    QStringView rest(text);
+    if (d->afterCR && rest.front() == u'\n')
+        rest = rest.sliced(1);
+    d->afterCR = false;
+    while (!rest.isEmpty()) {
+        const auto lineEnd = std::find_if(rest.begin(), rest.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+        const qsizetype at = lineEnd - rest.begin();
+        store.append(rest.first(at));
+        if (at == rest.size())
+            break;
+        store.append(QByteArrayView("\n"));
+        store.startBlock();
+        qsizetype skip = 1;
+        if (rest[at] == u'\r' && at + 1 < rest.size() && rest[at + 1] == u'\n')
+            skip = 2;
+        else if (rest[at] == u'\r' && at + 1 == rest.size())
+            d->afterCR = true;
+        rest = rest.sliced(at + skip);
+    }
+    blocksChanged(open, lineCount());
+}
+
+QString LogBox::text() const { return d->store.all(); }
+
+void LogBox::clear()
+{
+    d->store.clear();
+    d->runs.clear();
+    d->afterCR = false;
+    resetBlocks(0);
+}
+
+int LogBox::lineCount() const
+{
+    const BlockStore& store = d->store;
+    if (store.count() == 0)
+        return 0;
+    const int open = store.count() - 1;
+    return open + (store.bytes(open).isEmpty() ? 0 : 1);
+}
+
+void LogBox::fillBlock(int block, QTextDocument& doc) const
+{
+    QByteArrayView line = d->store.bytes(block);
+    if (line.endsWith('\n'))
+        line.chop(1);
+    const auto& runs = d->runs;
+    auto run = std::upper_bound(runs.begin(), runs.end(), Impl::Run{block, 0, QColor()});
+    QColor color = run == runs.begin() ? QColor() : std::prev(run)->color;
+    QTextCursor cursor(&doc);
+    for (qsizetype at = 0; at < line.size();) {
+        const bool changes = run != runs.end() && run->line == block;
+        const qsizetype next = changes ? std::min(line.size(), run->from) : line.size();
+        if (next > at) {
+            QTextCharFormat format;
+            if (color.isValid())
+                format.setForeground(color);
+            cursor.insertText(QString::fromUtf8(line.sliced(at, next - at)), format);
+            at = next;
+        }
+        if (changes && run->from <= at)
+            color = (run++)->color;
+    }
+}
 
 }  // namespace platform

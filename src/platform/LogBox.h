@@ -1,37 +1,34 @@
 #pragma once
 // The rich text log box: appends plain text (never parsed as HTML), keeps
-// all of it compactly and draws only the lines on screen.
-#include <QAbstractScrollArea>
+// all of it compactly and draws only the lines on screen, in a monospace
+// font, light on dark like a console. A new line keeps the view at the end
+// when it was there.
+#include "platform/BlockView.h"
+
 #include <QColor>
 #include <QString>
 #include <memory>
 
 namespace platform {
 
-class LogBox : public QAbstractScrollArea {
+class LogBox : public BlockView {
     Q_OBJECT
 public:
     explicit LogBox(QWidget* parent = nullptr);
     ~LogBox() override;
 
-    // Colour of the text appended from now on.
+    // Colour of the text appended from now on; an invalid colour is the
+    // box's own text colour.
     void setSelColor(const QColor& color);
-    // Appends text at the end; CR LF, LF or CR inside it end lines.
+    // Appends text at the end; CR LF, LF or CR inside it end lines (also a
+    // CR LF split over two appends).
     void append(const QString& text);
-    QString text() const;
+    QString text() const;  // with "\n" line ends
     void clear();
-    int lineCount() const;   // finished lines, plus the open last one when not empty
-
-    QString selectedText() const;
-    void copy() const;
+    int lineCount() const;  // finished lines, plus the open last one when not empty
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void fillBlock(int block, QTextDocument& doc) const override;
 
 private:
     struct Impl;

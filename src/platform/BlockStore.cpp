@@ -1,0 +1,107 @@
+#include "platform/BlockStore.h"
+
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+constexpr qsizetype chunkBytes = 256 * 1024;
+}
+
+void BlockStore::clear()
+{
+    chunks_.clear();
+    starts_.clear();
+    size_ = 0;
+}
+
+void BlockStore::addChunk(qsizetype capacity)
+{
+    chunks_.push_back({std::unique_ptr<char[]>(new char[size_t(capacity)]), 0, capacity});
+}
+
+void BlockStore::startBlock()
+{
+    if (chunks_.empty())
+        addChunk(chunkBytes);
+    starts_.push_back({quint32(chunks_.size() - 1), quint32(chunks_.back().size)});
+}
+
+// Where the next bytes of the open block go, with room for at least bytes.
+char* BlockStore::roomFor(qsizetype bytes)
+{
+    Chunk* last = &chunks_.back();
+    if (last->capacity - last->size < bytes) {
+        // The open block moves whole to a new chunk.
+        Where& open = starts_.back();
+        const qsizetype kept = last->size - open.offset;
+        addChunk(std::max(chunkBytes, kept + bytes));
+        Chunk& old = chunks_[chunks_.size() - 2];
+        last = &chunks_.back();
+        std::memcpy(last->data.get(), old.data.get() + open.offset, size_t(kept));
+        last->size = kept;
+        old.size = open.offset;
+        open = {quint32(chunks_.size() - 1), 0};
+    }
+    return last->data.get() + last->size;
+}
+
+void BlockStore::append(QByteArrayView utf8)
+{
+    if (utf8.isEmpty())
+        return;
+    std::memcpy(roomFor(utf8.size()), utf8.data(), size_t(utf8.size()));
+    chunks_.back().size += utf8.size();
+    size_ += utf8.size();
+}
+
+void BlockStore::append(QStringView text)
+{
+    if (text.isEmpty())
+        return;
+    // Encoded in place: no UTF-8 copy of the text is made first.
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char* out = roomFor(utf8.requiredSpace(text.size()));
+    const qsizetype written = utf8.appendToBuffer(out, text) - out;
+    chunks_.back().size += written;
+    size_ += written;
+}
+
+QByteArrayView BlockStore::bytes(int block) const
+{
+    const Where at = starts_[size_t(block)];
+    const Chunk& chunk = chunks_[at.chunk];
+    const bool nextHere = size_t(block) + 1 < starts_.size() && starts_[size_t(block) + 1].chunk == at.chunk;
+    const qsizetype end = nextHere ? starts_[size_t(block) + 1].offset : chunk.size;
+    return QByteArrayView(chunk.data.get() + at.offset, end - at.offset);
+}
+
+QString BlockStore::text(int block) const
+{
+    QByteArrayView b = bytes(block);
+    if (b.endsWith('\n'))
+        b.chop(1);
+    return QString::fromUtf8(b);
+}
+
+QString BlockStore::all() const
+{
+    QByteArray whole;
+    whole.reserve(size_);
+    for (const Chunk& chunk : chunks_)
+        whole.append(chunk.data.get(), chunk.size);
+    return QString::fromUtf8(whole);
+}
+
+qsizetype BlockStore::memoryUsed() const
+{
+    qsizetype used = qsizetype(starts_.capacity() * sizeof(Where));
+    for (const Chunk& chunk : chunks_)
+        used += chunk.capacity;
+    return used;
+}
+
+}  // namespace platform

@@ -1,0 +1,52 @@
+#pragma once
+// Text cut into blocks, kept as UTF-8 in large chunks beside where each
+// block starts: a few bytes per block beyond the text itself. Appending
+// costs the same however much is stored, and the text is never copied to a
+// bigger buffer as it grows (which would double the peak memory). A block
+// always lies whole in one chunk.
+#include <QByteArrayView>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+class BlockStore {
+public:
+    int count() const { return int(starts_.size()); }
+    void clear();
+
+    // Opens a new block at the end; what is appended next belongs to it.
+    void startBlock();
+    // Appends to the last block.
+    void append(QByteArrayView utf8);
+    void append(QStringView text);
+
+    // A block as stored, with the line end that closes it, if any.
+    QByteArrayView bytes(int block) const;
+    // A block without the one "\n" that closes it.
+    QString text(int block) const;
+    // Everything, line ends included.
+    QString all() const;
+    qsizetype size() const { return size_; }
+    qsizetype memoryUsed() const;
+
+private:
+    struct Chunk {
+        std::unique_ptr<char[]> data;
+        qsizetype size = 0;
+        qsizetype capacity = 0;
+    };
+    struct Where {
+        quint32 chunk;
+        quint32 offset;
+    };
+    void addChunk(qsizetype capacity);
+    char* roomFor(qsizetype bytes);
+
+    std::vector<Chunk> chunks_;
+    std::vector<Where> starts_;
+    qsizetype size_ = 0;
+};
+
+}  // namespace platform
