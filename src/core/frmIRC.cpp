@@ -13,6 +13,7 @@
 #include "platform/Handlers.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "platform/LogBox.h"
 #include "platform/Skin.h"
 #include "platform/TcpClient.h"
 #include "platform/Text.h"
@@ -279,9 +280,12 @@ QWidget* frmIRC::buildBottom()
 
     auto* status = new QVBoxLayout;
     status->setSpacing(2);
-    txtStatus = new QPlainTextEdit;
+    // Server replies come in bursts (a message of the day, a names list):
+    // the log box takes a line at constant cost.
+    txtStatus = new LogBox;
     txtStatus->setObjectName(QStringLiteral("txtStatus"));
-    txtStatus->setReadOnly(true);  // the status box takes no typing
+    txtStatus->setProperty("role", QStringLiteral("view"));
+    txtStatus->setColors(QColor(0xfb, 0xfc, 0xfe), QColor(0x2a, 0x3a, 0x50));
     txtStatus->setFixedHeight(96);
     Label3 = new ClickLabel(QStringLiteral("Copy"));
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -508,7 +512,7 @@ void frmIRC::Command13_Click()
 void frmIRC::Label3_Click()
 {
     desktop().setClipboardText(QString());
-    desktop().setClipboardText(txtStatus->toPlainText());
+    desktop().setClipboardText(txtStatus->text());
 }
 
 void frmIRC::Marquesina_Timer()

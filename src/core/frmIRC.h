@@ -21,6 +21,7 @@ class DefaultButtons;
 class HtmlView;
 class ListBox;
 class ListView;
+class LogBox;
 class TcpClient;
 }  // namespace platform
 
@@ -81,7 +82,7 @@ public:
     // --- Controls -----------------------------------------------------------------
     platform::TcpClient* sockIRC;
     platform::HtmlView* DHTMLEdit1;
-    QPlainTextEdit* txtStatus;
+    platform::LogBox* txtStatus;  // the status box: it takes no typing
     platform::ClickLabel* Label3;  // "Copy"
     QLineEdit* txtNick;
     QLineEdit* TxtPass;

@@ -16,8 +16,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QDateTime>
 #include <QTime>
 
@@ -165,11 +163,6 @@ void frmIRC::New_msg(QString tmstr)
 
 void frmIRC::display(const QString& msg)
 {
-    // Appending at the end keeps the cost of a line independent of how much
-    // the box already holds.
-    QTextCursor cursor(txtStatus->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(msg + u'\n');
-    txtStatus->setTextCursor(cursor);
-    txtStatus->verticalScrollBar()->setValue(txtStatus->verticalScrollBar()->maximum());
+    txtStatus->append(msg + QStringLiteral("\r\n"));
+    txtStatus->scrollToEnd();
 }

@@ -128,6 +128,9 @@ QLabel[role="count"] {
     font-weight: bold;
     color: #27476f;
 }
+QWidget[fixed="true"] QWidget { font-size: 8pt; }
+QWidget[fixed="true"] QPushButton { padding: 0px 4px; }
+QWidget[fixed="true"] QLineEdit { padding: 0px 3px; }
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
 QSplitter::handle { background: transparent; }
 QToolTip {

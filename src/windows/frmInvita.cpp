@@ -12,7 +12,7 @@ frmInvita::frmInvita()
 {
     setObjectName(QStringLiteral("frmInvita"));
     setCaption(QStringLiteral("Invitar"));
-    setFixedSize(twips(5340), twips(1260));
+    fixedTwipsWindow(this, 5340, 1260);
     SkinLabel1 = new QLabel(QStringLiteral("Te Invitan a el canal :"), this);
     SkinLabel1->setGeometry(twipsRect(120, 120, 5055, 255));
     Text1 = new QLineEdit(this);

@@ -15,7 +15,7 @@ frmServer::frmServer()
 {
     setObjectName(QStringLiteral("frmServer"));
     setCaption(QStringLiteral("Comunicacion con servidor"));
-    setFixedSize(twips(8700), twips(5685));
+    fixedTwipsWindow(this, 8700, 5685);
     RichTextBox1 = new LogBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setGeometry(twipsRect(120, 120, 8460, 5055));

@@ -11,7 +11,7 @@ frmWhois::frmWhois()
 {
     setObjectName(QStringLiteral("frmWhois"));
     setCaption(QStringLiteral("Quien es"));
-    setFixedSize(twips(4065), twips(1695));
+    fixedTwipsWindow(this, 4065, 1695);
     struct Row {
         int top;
         const char* label;

@@ -48,7 +48,7 @@ TEST_F(Dispatcher, AnswersPingWithAndWithoutPrefix)
     EXPECT_EQ(server.lines(), QStringList());
     const QStringList status = statusLines();
     EXPECT_EQ(status.last(), QStringLiteral("<srv> PING :x"));
-    EXPECT_EQ(irc->txtStatus->toPlainText().count(QStringLiteral("PING? PONG!")), 2 + 1);
+    EXPECT_EQ(irc->txtStatus->text().count(QStringLiteral("PING? PONG!")), 2 + 1);
 }
 
 TEST_F(Dispatcher, ServerLinesGoToTheStatusBox)
@@ -67,12 +67,12 @@ TEST_F(Dispatcher, ServerLinesGoToTheStatusBox)
         sync();
         EXPECT_EQ(statusLines().last(), c.shown) << c.line.toStdString();
     }
-    const qsizetype before = irc->txtStatus->toPlainText().size();
+    const qsizetype before = irc->txtStatus->text().size();
     server.sends(QStringLiteral("NOTICE AUTH :*** Looking up"));
     server.sends(QStringLiteral(":srv NOTICE yo :hola"));
     server.sends(QStringLiteral(":srv MODE yo +i"));
     sync();
-    EXPECT_EQ(irc->txtStatus->toPlainText().size(), before + QStringLiteral("PING? PONG!\n").size());
+    EXPECT_EQ(irc->txtStatus->text().size(), before + QStringLiteral("PING? PONG!\n").size());
 }
 
 TEST_F(Dispatcher, EveryReceivedLineIsLoggedWithTheTimeOfDay)

@@ -2,6 +2,7 @@
 
 #include "core/Function.h"
 #include "core/frmIRC.h"
+#include "platform/LogBox.h"
 #include "platform/HtmlView.h"
 
 #include <QPlainTextEdit>
@@ -32,7 +33,7 @@ void ConnectedClient::sync()
 
 QStringList ConnectedClient::statusLines() const
 {
-    QStringList lines = irc->txtStatus->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = irc->txtStatus->text().split(u'\n', Qt::SkipEmptyParts);
     lines.removeAll(QStringLiteral("PING? PONG!"));
     return lines;
 }
