@@ -9,18 +9,43 @@ namespace platform {
 
 namespace {
 constexpr qsizetype chunkBytes = 256 * 1024;
+constexpr size_t kUnpackedKept = 3;
 }
 
 void BlockStore::clear()
 {
     chunks_.clear();
     starts_.clear();
+    unpacked_.clear();
     size_ = 0;
+}
+
+void BlockStore::pack(Chunk& chunk)
+{
+    chunk.packed = qCompress(reinterpret_cast<const uchar*>(chunk.data.get()), chunk.size, 1);
+    chunk.data.reset();
+    chunk.capacity = 0;
+}
+
+const char* BlockStore::chunkData(quint32 index) const
+{
+    const Chunk& chunk = chunks_[index];
+    if (chunk.data)
+        return chunk.data.get();
+    for (size_t i = 0; i < unpacked_.size(); ++i)
+        if (unpacked_[i].first == index) {
+            std::rotate(unpacked_.begin(), unpacked_.begin() + qsizetype(i), unpacked_.begin() + qsizetype(i) + 1);
+            return unpacked_.front().second.constData();
+        }
+    if (unpacked_.size() >= kUnpackedKept)
+        unpacked_.pop_back();
+    unpacked_.insert(unpacked_.begin(), {index, qUncompress(chunk.packed)});
+    return unpacked_.front().second.constData();
 }
 
 void BlockStore::addChunk(qsizetype capacity)
 {
-    chunks_.push_back({std::unique_ptr<char[]>(new char[size_t(capacity)]), 0, capacity});
+    chunks_.push_back({std::unique_ptr<char[]>(new char[size_t(capacity)]), 0, capacity, {}});
 }
 
 void BlockStore::startBlock()
@@ -45,6 +70,7 @@ char* BlockStore::roomFor(qsizetype bytes)
         last->size = kept;
         old.size = open.offset;
         open = {quint32(chunks_.size() - 1), 0};
+        pack(old);
     }
     return last->data.get() + last->size;
 }
@@ -76,7 +102,7 @@ QByteArrayView BlockStore::bytes(int block) const
     const Chunk& chunk = chunks_[at.chunk];
     const bool nextHere = size_t(block) + 1 < starts_.size() && starts_[size_t(block) + 1].chunk == at.chunk;
     const qsizetype end = nextHere ? starts_[size_t(block) + 1].offset : chunk.size;
-    return QByteArrayView(chunk.data.get() + at.offset, end - at.offset);
+    return QByteArrayView(chunkData(at.chunk) + at.offset, end - at.offset);
 }
 
 QString BlockStore::text(int block) const
@@ -91,8 +117,12 @@ QString BlockStore::all() const
 {
     QByteArray whole;
     whole.reserve(size_);
-    for (const Chunk& chunk : chunks_)
-        whole.append(chunk.data.get(), chunk.size);
+    for (const Chunk& chunk : chunks_) {
+        if (chunk.data)
+            whole.append(chunk.data.get(), chunk.size);
+        else
+            whole.append(qUncompress(chunk.packed));
+    }
     return QString::fromUtf8(whole);
 }
 
@@ -100,7 +130,9 @@ qsizetype BlockStore::memoryUsed() const
 {
     qsizetype used = qsizetype(starts_.capacity() * sizeof(Where));
     for (const Chunk& chunk : chunks_)
-        used += chunk.capacity;
+        used += chunk.capacity + chunk.packed.size();
+    for (const auto& u : unpacked_)
+        used += u.second.size();
     return used;
 }
 

@@ -3,7 +3,10 @@
 // block starts: a few bytes per block beyond the text itself. Appending
 // costs the same however much is stored, and the text is never copied to a
 // bigger buffer as it grows (which would double the peak memory). A block
-// always lies whole in one chunk.
+// always lies whole in one chunk. A full chunk is kept compressed (chat
+// HTML packs about six to one) and unpacked again when one of its blocks is
+// read; the last chunks read stay unpacked.
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <memory>
@@ -33,9 +36,10 @@ public:
 
 private:
     struct Chunk {
-        std::unique_ptr<char[]> data;
+        std::unique_ptr<char[]> data;  // null once packed
         qsizetype size = 0;
         qsizetype capacity = 0;
+        QByteArray packed;
     };
     struct Where {
         quint32 chunk;
@@ -43,10 +47,15 @@ private:
     };
     void addChunk(qsizetype capacity);
     char* roomFor(qsizetype bytes);
+    static void pack(Chunk& chunk);
+    // The bytes of a chunk, unpacked if need be.
+    const char* chunkData(quint32 chunk) const;
 
     std::vector<Chunk> chunks_;
     std::vector<Where> starts_;
     qsizetype size_ = 0;
+    // The chunks unpacked last, most recent first.
+    mutable std::vector<std::pair<quint32, QByteArray>> unpacked_;
 };
 
 }  // namespace platform
