@@ -11,15 +11,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     bench::Server server;
-    frmIRC* irc = frmIRC::instance();
-    irc->Show();
-    Function::MiNick = QStringLiteral("yo");
-    Function::CanalActual = QStringLiteral("#sala");
-    Function::ServidorIRC = QStringLiteral("127.0.0.1");
-    Function::PuertoIRC = qint16(server.port());
-    irc->ConnectarChat();
-    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000)) {
-        std::fprintf(stderr, "flood: the client did not connect\n");
+    frmIRC* irc = bench::connectShown(server);
+    if (!irc) {
+        std::fprintf(stderr, "the client did not connect\n");
         return 1;
     }
 

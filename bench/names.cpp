@@ -28,15 +28,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int users = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
     bench::Server server;
-    frmIRC* irc = frmIRC::instance();
-    irc->Show();
-    Function::MiNick = QStringLiteral("yo");
-    Function::CanalActual = QStringLiteral("#sala");
-    Function::ServidorIRC = QStringLiteral("127.0.0.1");
-    Function::PuertoIRC = qint16(server.port());
-    irc->ConnectarChat();
-    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
+    frmIRC* irc = bench::connectShown(server);
+    if (!irc) {
+        std::fprintf(stderr, "the client did not connect\n");
         return 1;
+    }
 
     // Names as servers send them: lines of at most about 400 bytes.
     QByteArray names, line;

@@ -1,6 +1,9 @@
 #pragma once
 // What the benches share: peak memory, a clock, and a scripted server in
 // the same process that floods the client through a real socket.
+#include "core/Function.h"
+#include "core/frmIRC.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -67,5 +70,21 @@ private:
     QTcpSocket* client_ = nullptr;
     QByteArray received_;
 };
+
+// The main window shown and connected to server as "yo" for "#sala";
+// null when it did not register.
+inline frmIRC* connectShown(Server& server)
+{
+    frmIRC* irc = frmIRC::instance();
+    irc->Show();
+    Function::MiNick = QStringLiteral("yo");
+    Function::CanalActual = QStringLiteral("#sala");
+    Function::ServidorIRC = QStringLiteral("127.0.0.1");
+    Function::PuertoIRC = qint16(server.port());
+    irc->ConnectarChat();
+    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
+        return nullptr;
+    return irc;
+}
 
 }  // namespace bench

@@ -20,7 +20,7 @@ public:
     {
         QMessageBox box(activeWindow());
         box.setWindowTitle(title);
-        box.setText(text);
+        box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         const int icon = style & 0x70;
         box.setIcon(icon == vbCritical ? QMessageBox::Critical
                     : icon == 32       ? QMessageBox::Question
@@ -41,8 +41,9 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
         bool ok = false;
+        const QString shown = QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         const QString answer =
-            QInputDialog::getText(activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+            QInputDialog::getText(activeWindow(), title, shown, QLineEdit::Normal, defaultText, &ok);
         return ok ? answer : QString();
     }
 

@@ -22,6 +22,18 @@ protected:
         AppFixture::SetUp();
         ASSERT_TRUE(ngircd.isRunning()) << ngircd.error().toStdString();
     }
+    // The main window connects as "trovelin" for the room "#sala".
+    frmIRC* connectClient()
+    {
+        frmIRC* irc = frmIRC::instance();
+        MiNick = QStringLiteral("trovelin");
+        NickAnterior = QStringLiteral("trovelin_");
+        CanalActual = QStringLiteral("#sala");
+        ServidorIRC = QStringLiteral("127.0.0.1");
+        PuertoIRC = qint16(ngircd.port());
+        irc->ConnectarChat();
+        return irc;
+    }
     Ngircd ngircd;
 };
 
@@ -32,13 +44,7 @@ TEST_F(RealServer, ConnectsRegistersAndJoinsItsRoomAfterTheMessageOfTheDay)
     peer.send(QStringLiteral("JOIN #sala"));
     ASSERT_FALSE(peer.waitFor({QStringLiteral("JOIN"), QStringLiteral("#sala")}).isEmpty());
 
-    frmIRC* irc = frmIRC::instance();
-    MiNick = QStringLiteral("trovelin");
-    NickAnterior = QStringLiteral("trovelin_");
-    CanalActual = QStringLiteral("#sala");
-    ServidorIRC = QStringLiteral("127.0.0.1");
-    PuertoIRC = qint16(ngircd.port());
-    irc->ConnectarChat();
+    frmIRC* irc = connectClient();
 
     // The peer sees the client join the room.
     ASSERT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("JOIN"), QStringLiteral("#sala")}, 8000)
@@ -85,13 +91,7 @@ TEST_F(RealServer, ChoosingAnAreaAndARoomInTheDialogConnectsAndJoins)
 
 TEST_F(RealServer, TheUserListFollowsTwoPeersThatTalkChangeNickAndLeave)
 {
-    frmIRC* irc = frmIRC::instance();
-    MiNick = QStringLiteral("trovelin");
-    NickAnterior = QStringLiteral("trovelin_");
-    CanalActual = QStringLiteral("#sala");
-    ServidorIRC = QStringLiteral("127.0.0.1");
-    PuertoIRC = qint16(ngircd.port());
-    irc->ConnectarChat();
+    frmIRC* irc = connectClient();
     ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("trovelin")) >= 0; }, 8000));
 
     IrcPeer ana(ngircd.port(), QStringLiteral("ana"));
@@ -123,12 +123,7 @@ TEST_F(RealServer, ALineTypedInTheMainRoomReachesAnotherClient)
     IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
     ASSERT_TRUE(peer.isRegistered());
     peer.send(QStringLiteral("JOIN #sala"));
-    frmIRC* irc = frmIRC::instance();
-    MiNick = QStringLiteral("trovelin");
-    CanalActual = QStringLiteral("#sala");
-    ServidorIRC = QStringLiteral("127.0.0.1");
-    PuertoIRC = qint16(ngircd.port());
-    irc->ConnectarChat();
+    frmIRC* irc = connectClient();
     ASSERT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("JOIN")}, 8000).isEmpty());
 
     irc->Show();
