@@ -174,9 +174,8 @@ private:
     QWidget* buildSidePanel();
     QWidget* buildBottom();
     void nickFailure(const QString& text);
-    void roomEvent(const QString& command, const QString& line, const QString& sender,
-                   const QString& body, QString& parameters, const QString& hostKey,
-                   const QString& lineChannel);
+    void roomEvent(const QString& command, const QString& sender, const QString& body,
+                   QString& parameters, const QString& hostKey, const QString& lineChannel);
     void whoisReply(const QString& command, QString& parameters);
     void removeUser(int position);
     void refreshCount();

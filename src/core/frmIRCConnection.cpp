@@ -15,7 +15,6 @@
 #include "windows/frmServer.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QDateTime>
 #include <QTime>
 

@@ -145,7 +145,7 @@ void frmIRC::processCommand()
         return;
     if (command == u"PRIVMSG" || command == u"JOIN" || command == u"KICK" || command == u"QUIT" ||
         command == u"NICK" || command == u"PART" || command == u"353") {
-        roomEvent(command, line, sender, body, parameters, hostKey, lineChannel);
+        roomEvent(command, sender, body, parameters, hostKey, lineChannel);
         return;
     }
     if (command == u"INVITE") {
@@ -271,11 +271,9 @@ void frmIRC::refreshCount()
     TxtUsala->setText(QString::number(ListView1->count()));
 }
 
-void frmIRC::roomEvent(const QString& command, const QString& line, const QString& sender,
-                       const QString& body, QString& parameters, const QString& hostKey,
-                       const QString& lineChannel)
+void frmIRC::roomEvent(const QString& command, const QString& sender, const QString& body,
+                       QString& parameters, const QString& hostKey, const QString& lineChannel)
 {
-    Q_UNUSED(line);
     const QString M = mainRoom();
     const QString nick = htmlText(sender);
 
