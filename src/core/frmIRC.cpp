@@ -442,10 +442,10 @@ void frmIRC::Form_Unload(qint16& Cancel)
         return;
     }
     if (sockIRC->State() == TcpClient::sckConnected)
-        send(QStringLiteral("QUIT :Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]"));
+        send(farewellLine());
     lstUsers->clear();
     ListView1->clear();
-    New_msg(QStringLiteral("<center><font color=silver><b>Has Desconectado el Trovelin</b></font></center>"));
+    New_msg(disconnectedNotice());
     Espera(0.5f);
     End();
 }

@@ -168,6 +168,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The farewell QUIT line, and the notice the view shows when the
+    // connection ends; the disconnect button and shutdown share both.
+    static QString farewellLine();
+    static QString disconnectedNotice();
     void buildWindow();
     void connectHandlers();
     QFrame* buildToolbar();

@@ -23,9 +23,6 @@ using namespace Function;
 
 namespace {
 
-const QString kDisconnected =
-    QStringLiteral("<center><font color=silver><b>Has Desconectado el Trovelin</b></font></center>");
-
 // The time of day as the log shows it; the local time is worked out once
 // a second, since asking for it costs a look at the time zone each time.
 QString timeOfDay()
@@ -104,9 +101,19 @@ void frmIRC::takeLines()
     }
 }
 
-void frmIRC::sockIRC_Close() { New_msg(kDisconnected); }
+QString frmIRC::farewellLine()
+{
+    return QStringLiteral("QUIT :Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]");
+}
 
-void frmIRC::sockIRC_Error() { New_msg(kDisconnected); }
+QString frmIRC::disconnectedNotice()
+{
+    return QStringLiteral("<center><font color=silver><b>Has Desconectado el Trovelin</b></font></center>");
+}
+
+void frmIRC::sockIRC_Close() { New_msg(disconnectedNotice()); }
+
+void frmIRC::sockIRC_Error() { New_msg(disconnectedNotice()); }
 
 void frmIRC::send(const QString& msg)
 {
@@ -124,7 +131,7 @@ void frmIRC::send(const QString& msg)
 void frmIRC::cmdDisconnect_Click()
 {
     if (sockIRC->State() == TcpClient::sckConnected)
-        send(QStringLiteral("QUIT :Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]"));
+        send(farewellLine());
 }
 
 void frmIRC::cmdNick_Click()

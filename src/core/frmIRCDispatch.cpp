@@ -52,8 +52,7 @@ int pingPosition(const QString& line)
 
 QString frmIRC::processParam(QString& msg)
 {
-    msg.replace(u'<', QLatin1String("&lt;"));
-    msg.replace(u'>', QLatin1String("&gt;"));
+    msg = htmlText(msg);
     if (msg.startsWith(u':'))
         return msg.mid(1);
     const qsizetype blank = msg.indexOf(u' ');
