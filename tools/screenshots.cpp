@@ -1,13 +1,17 @@
 // Runs the program through a short session against the chat server on
 // 127.0.0.1:6667 (scripts/run-local starts one) and saves a picture of each
-// window on the way: start, connect dialog, chat, server console.
+// window on the way: start, connect dialog, chat, server console, whois, the
+// team and game windows.
 //   screenshots OUT_FOLDER
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/EventPump.h"
 #include "platform/ListView.h"
+#include "platform/MovieControl.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
 
@@ -62,6 +66,7 @@ struct Peer {
 
 int main(int argc, char** argv)
 {
+    platform::prepareMovieEngine();
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     QDir().mkpath(outDir);
@@ -107,6 +112,13 @@ int main(int argc, char** argv)
     wait(800);
     if (frmWhois* w = frmWhois::loadedInstance())
         shot(w, "6-whois");
+
+    irc->Command32_Click();
+    wait(3000);
+    shot(frmVexlo::instance(), "7-team");
+    irc->Command34_Click();
+    wait(3000);
+    shot(frmPlay::instance(), "8-game");
     std::fflush(stdout);
     std::_Exit(0);
 }

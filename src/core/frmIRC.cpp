@@ -5,6 +5,8 @@
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/AppFiles.h"
 #include "platform/ClickLabel.h"
 #include "platform/DefaultButtons.h"
@@ -169,8 +171,7 @@ QFrame* frmIRC::buildToolbar()
     Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command1, Command36, Command14, Command17, Command33, Command6, Command15, Command34,
-                           Command32})
+    for (QPushButton* b : {Command1, Command36, Command14, Command17, Command33, Command6, Command15})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -338,6 +339,8 @@ void frmIRC::connectHandlers()
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
     on(Command30, &QPushButton::clicked, this, "Command30_Click", [this] { Command30_Click(); });
     on(Command31, &QPushButton::clicked, this, "Command31_Click", [this] { Command31_Click(); });
+    on(Command32, &QPushButton::clicked, this, "Command32_Click", [this] { Command32_Click(); });
+    on(Command34, &QPushButton::clicked, this, "Command34_Click", [this] { Command34_Click(); });
     on(Command7, &QPushButton::clicked, this, "Command7_Click", [this] { Command7_Click(); });
     on(Command8, &QPushButton::clicked, this, "Command8_Click", [this] { Command8_Click(); });
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });
@@ -471,6 +474,10 @@ void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 
 void frmIRC::Command31_Click() { OpenWebAddress(hosts::siteAddress() + QStringLiteral("/Vexlo-Foro/index.php")); }
+
+void frmIRC::Command32_Click() { frmVexlo::instance()->Show(); }
+
+void frmIRC::Command34_Click() { frmPlay::instance()->Show(); }
 
 void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 
