@@ -1,6 +1,5 @@
 // The one connection to the chat server: connecting, registration, the
-// received stream cut into lines, sending, and the two views every received
-// line may write to (the main chat view and the status box).
+// received stream cut into lines, sending, the nick change and disconnect.
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
@@ -148,27 +147,4 @@ void frmIRC::cmdNick_Click()
     else
         send(QStringLiteral("NICK :") + txtNick->text() + u':' + TxtPass->text());
     NickServidor = txtNick->text();
-}
-
-void frmIRC::New_msg(QString tmstr)
-{
-    QString t;
-    resumeNext([&] { t = FormatoHTML(tmstr); });
-    resumeNext([&] {
-        t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
-    });
-    resumeNext([&] { t = EscapaJS(t); });
-    t += QStringLiteral("</font></b></u><br>");
-    resumeNext([&] {
-        DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
-                               QStringLiteral("JavaScript"));
-    });
-    if (AutoScroll)
-        resumeNext([this] { DHTMLEdit1->scroll(0, 800000000); });
-}
-
-void frmIRC::display(const QString& msg)
-{
-    txtStatus->append(msg + QStringLiteral("\r\n"));
-    txtStatus->scrollToEnd();
 }
