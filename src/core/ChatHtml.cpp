@@ -355,13 +355,13 @@ QString FormatoHTML(QString& text)
 {
     using platform::resumeNext;
     RenderState s;
-    resumeNext([&] { replaceEmoticons(text); });
-    resumeNext([&] { replaceListPictures(text); });
-    resumeNext([&] { replaceColours(text, s); });
-    resumeNext([&] { replaceToggles(text, 2, s.boldOpen, u"<b>"_s, u"</b>"_s); });
-    resumeNext([&] { replaceToggles(text, 31, s.underlineOpen, u"<u>"_s, u"</u>"_s); });
-    resumeNext([&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
-    resumeNext([&] {
+    resumeNext("FormatoHTML emoticons", [&] { replaceEmoticons(text); });
+    resumeNext("FormatoHTML list pictures", [&] { replaceListPictures(text); });
+    resumeNext("FormatoHTML colours", [&] { replaceColours(text, s); });
+    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, s.boldOpen, u"<b>"_s, u"</b>"_s); });
+    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, s.underlineOpen, u"<u>"_s, u"</u>"_s); });
+    resumeNext("FormatoHTML plain", [&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
+    resumeNext("FormatoHTML closing tags", [&] {
         if (s.underlineOpen)
             text += u"</u>"_s;
         if (s.boldOpen)

@@ -90,8 +90,8 @@ void frmIRC::takeLines()
         }
         BufferIRC = decodeLine(*bytes);
         const QString line = BufferIRC;
-        resumeNext([this] { processCommand(); });
-        resumeNext([&] {
+        resumeNext("processCommand", [this] { processCommand(); });
+        resumeNext("frmServer log", [&] {
             LogBox* log = frmServer::instance()->RichTextBox1;
             log->setSelColor(Qt::white);
             log->append(timeOfDay() + u' ' + line + QStringLiteral(" \r\n"));

@@ -1,9 +1,11 @@
 // The dispatcher against a scripted server: what the server sends, what the
 // client answers and shows.
 #include "ConnectedClient.h"
+#include "ErrorRecorder.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/Dialogs.h"
+#include "platform/Errors.h"
 #include "platform/HtmlView.h"
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
@@ -125,6 +127,7 @@ TEST_F(Dispatcher, WhoisRepliesFillTheDialogAtTheirEnd)
     EXPECT_EQ(w->Text1->text(), QString());
 
     // 378 replaces the host; a 311 without "*" stops after the nick.
+    ExpectedError noStar("processCommand", errInvalidCall);
     server.sends(QStringLiteral(":srv 378 yo ana :is connecting from *@10.0.0.1"));
     server.sends(QStringLiteral(":srv 311 yo ana sin asterisco :Ana"));
     server.sends(QStringLiteral(":srv 318 yo ana :End"));
@@ -246,6 +249,7 @@ TEST_F(Dispatcher, LinesKeepBeingHandledWhileAMessageBoxIsOpen)
 TEST_F(Dispatcher, AnErrorEndsOneLineOnly)
 {
     // No ":" after the "#": the room name cannot be cut out; the next line is handled.
+    ExpectedError noColon("processCommand", errInvalidCall);
     server.sends(QStringLiteral(":ana!a@h PRIVMSG #sala hola"));
     server.sends(QStringLiteral(":srv 999 yo :sigue"));
     sync();
