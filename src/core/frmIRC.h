@@ -224,6 +224,10 @@ private:
     QWidget* buildBottom();
     QWidget* buildStyle();
     void connectStyleHandlers();
+    static QPushButton* button(const QString& caption, const QString& tip, const char* name);
+    // Bold and underline: the caption names what the next click does.
+    void toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
+                    void (*show)(QWidget*, bool), QString& saved);
     void nickFailure(const QString& text);
     void roomEvent(const QString& command, const QString& sender, const QString& body,
                    QString& parameters, const QString& hostKey, const QString& lineChannel);

@@ -30,7 +30,9 @@ using namespace Function;
 
 namespace {
 
-QPushButton* button(const QString& caption, const QString& tip, const char* name)
+}  // namespace
+
+QPushButton* frmIRC::button(const QString& caption, const QString& tip, const char* name)
 {
     auto* b = new QPushButton(caption);
     b->setToolTip(tip);
@@ -38,6 +40,8 @@ QPushButton* button(const QString& caption, const QString& tip, const char* name
     b->setAutoDefault(false);
     return b;
 }
+
+namespace {
 
 QLineEdit* lineBox(const char* name)
 {

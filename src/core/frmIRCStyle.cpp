@@ -33,15 +33,6 @@ namespace {
 
 const QString kNormal = QStringLiteral("Normal");
 
-QPushButton* styleButton(const QString& caption, const QString& tip, const char* name)
-{
-    auto* b = new QPushButton(caption);
-    b->setToolTip(tip);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 // Three rows of five swatches, then 15 and 16 wide on a fourth.
 QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatches, const QString& tip,
                      const char* name)
@@ -51,7 +42,6 @@ QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatche
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     auto* caption = new QLabel(title);
-    caption->setProperty("role", QStringLiteral("caption"));
     grid->addWidget(caption, 0, 0, 1, 10);
     auto* group = new QButtonGroup(box);
     for (int n = 0; n <= 16; ++n) {
@@ -83,9 +73,9 @@ QWidget* frmIRC::buildStyle()
 
     auto* toggles = new QVBoxLayout;
     toggles->setSpacing(3);
-    Command2 = styleButton(QStringLiteral("Negrita"), QStringLiteral("Negrita/Bold"), "Command2");
-    Command3 = styleButton(QStringLiteral("Subrayada"), QStringLiteral("Subrayada/Underline"), "Command3");
-    Command29 = styleButton(QStringLiteral("Mix color"), QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
+    Command2 = button(QStringLiteral("Negrita"), QStringLiteral("Negrita/Bold"), "Command2");
+    Command3 = button(QStringLiteral("Subrayada"), QStringLiteral("Subrayada/Underline"), "Command3");
+    Command29 = button(QStringLiteral("Mix color"), QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
     for (QPushButton* b : {Command2, Command3, Command29}) {
         b->setFixedWidth(96);
         toggles->addWidget(b);
@@ -132,23 +122,18 @@ void frmIRC::connectStyleHandlers()
 
 // --- Bold and underline ----------------------------------------------------------
 
-void frmIRC::Command2_Click()
-{
-    const bool on = Command2->text() == QStringLiteral("Negrita");
-    FormatoTexto[0] = on ? Chr(2) : QString();
-    setBold(txtChatMsg, on);
-    Command2->setText(on ? kNormal : QStringLiteral("Negrita"));
-    CodigoBold = FormatoTexto[0];
-    GuardaDatos();
-}
+void frmIRC::Command2_Click() { toggleCode(Command2, QStringLiteral("Negrita"), Chr(2), 0, setBold, CodigoBold); }
 
-void frmIRC::Command3_Click()
+void frmIRC::Command3_Click() { toggleCode(Command3, QStringLiteral("Subrayada"), Chr(31), 1, setUnderline, CodigoUnder); }
+
+void frmIRC::toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
+                        void (*show)(QWidget*, bool), QString& saved)
 {
-    const bool on = Command3->text() == QStringLiteral("Subrayada");
-    FormatoTexto[1] = on ? Chr(31) : QString();
-    setUnderline(txtChatMsg, on);
-    Command3->setText(on ? kNormal : QStringLiteral("Subrayada"));
-    CodigoUnder = FormatoTexto[1];
+    const bool on = button->text() == caption;
+    FormatoTexto[slot] = on ? code : QString();
+    show(txtChatMsg, on);
+    button->setText(on ? kNormal : caption);
+    saved = FormatoTexto[slot];
     GuardaDatos();
 }
 

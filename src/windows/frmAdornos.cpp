@@ -109,8 +109,8 @@ frmAdornos::frmAdornos()
     Command4 = button(QStringLiteral("Preview en chat"), QStringLiteral("Previsualizar en chat/Chat preview"),
                       "Command4", this, twipsRect(3240, 2700, 1440, 345));
 
-    label(QStringLiteral("Color de fuente"), this, 120, 3240, 1300);
-    label(QStringLiteral("Color de fondo"), this, 1440, 3240, 1300);
+    label(QStringLiteral("Fuente"), this, 120, 3240, 1200);
+    label(QStringLiteral("Fondo"), this, 1440, 3240, 1200);
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(120, 3480, 975, 975));
@@ -130,9 +130,9 @@ frmAdornos::frmAdornos()
     List1->setGeometry(twipsRect(4920, 120, 3000, 2460));
     Command6 = button(QStringLiteral("Almacenar Adornos"), QString(), "Command6", this, twipsRect(4920, 2700, 3000, 345));
     Command7 = button(QStringLiteral("Random On"), QStringLiteral("Aleatorios/Random"), "Command7", this,
-                      twipsRect(4920, 3240, 1440, 345));
+                      twipsRect(4920, 3240, 1320, 345));
     Command8 = button(QStringLiteral("Remover Adorno"), QStringLiteral("Aleatorios/Random"), "Command8", this,
-                      twipsRect(6480, 3240, 1440, 345));
+                      twipsRect(6360, 3240, 1560, 345));
     Command1 = button(QStringLiteral("Aceptar"), QString(), "Command1", this, twipsRect(4920, 4110, 3000, 345));
     Command1->setProperty("primary", true);
 
@@ -251,7 +251,7 @@ void frmAdornos::List1_Click()
 
 void frmAdornos::Timer1_Timer()
 {
-    resumeNext([this] {
+    resumeNext("Timer1_Timer", [this] {
         if (List1->count() < 2)
             return;
         if (List1->listIndex() >= List1->count() - 1)
@@ -263,21 +263,15 @@ void frmAdornos::Timer1_Timer()
 
 // --- Colours ------------------------------------------------------------------------
 
-void frmAdornos::HScroll1_Change()
-{
-    const int v = HScroll1->value();
-    setForeColor(AdornoI, decorationColor(v));
-    FormatoTexto[4] = decorationCode(v);
-    ColorIzquierdo = QString::number(v);
-    GuardaDatos();
-}
+void frmAdornos::HScroll1_Change() { decorationColour(HScroll1->value(), AdornoI, 4, ColorIzquierdo); }
 
-void frmAdornos::HScroll2_Change()
+void frmAdornos::HScroll2_Change() { decorationColour(HScroll2->value(), AdornoD, 5, ColorDerecho); }
+
+void frmAdornos::decorationColour(int v, QLineEdit* box, int slot, QString& saved)
 {
-    const int v = HScroll2->value();
-    setForeColor(AdornoD, decorationColor(v));
-    FormatoTexto[5] = decorationCode(v);
-    ColorDerecho = QString::number(v);
+    setForeColor(box, decorationColor(v));
+    FormatoTexto[slot] = decorationCode(v);
+    saved = QString::number(v);
     GuardaDatos();
 }
 

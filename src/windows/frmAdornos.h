@@ -72,4 +72,7 @@ protected:
 
 private:
     void connectHandlers();
+    // A decoration colour v: the box's text colour, its format slot and its
+    // saved value.
+    void decorationColour(int v, QLineEdit* box, int slot, QString& saved);
 };
