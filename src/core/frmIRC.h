@@ -13,6 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+struct ReceivedLine;
 
 namespace platform {
 class ClickLabel;
@@ -178,8 +179,14 @@ private:
     QWidget* buildSidePanel();
     QWidget* buildBottom();
     void nickFailure(const QString& text);
-    void roomEvent(const QString& command, const QString& sender, const QString& body,
-                   QString& parameters, const QString& hostKey, const QString& lineChannel);
+    // The main room's events, one line each.
+    void privmsgLine(ReceivedLine& l);
+    void joinLine(ReceivedLine& l);
+    void kickLine(ReceivedLine& l);
+    void quitLine(ReceivedLine& l);
+    void nickLine(ReceivedLine& l);
+    void partLine(ReceivedLine& l);
+    void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
     void removeUser(int position);
     void refreshCount();
