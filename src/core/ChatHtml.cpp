@@ -283,13 +283,13 @@ QString FormatoHTML(QString& text)
     using platform::resumeNext;
     ColourState colour;
     bool bold = false, underline = false;
-    resumeNext([&] { replaceEmoticons(text); });
-    resumeNext([&] { replaceListPictures(text); });
-    resumeNext([&] { replaceColourCodes(text, colour); });
-    resumeNext([&] { replaceToggles(text, 2, bold, u"<b>", u"</b>"); });
-    resumeNext([&] { replaceToggles(text, 31, underline, u"<u>", u"</u>"); });
-    resumeNext([&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
-    resumeNext([&] {
+    resumeNext("FormatoHTML emoticons", [&] { replaceEmoticons(text); });
+    resumeNext("FormatoHTML list pictures", [&] { replaceListPictures(text); });
+    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, colour); });
+    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, bold, u"<b>", u"</b>"); });
+    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, underline, u"<u>", u"</u>"); });
+    resumeNext("FormatoHTML plain", [&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
+    resumeNext("FormatoHTML closing tags", [&] {
         if (underline)
             text += u"</u>"_s;
         if (bold)

@@ -3,7 +3,6 @@
 // received lines, the main room's view and user list, the chat and private
 // boxes, the toolbar with the option flags, start-up and shutdown.
 #include "platform/Form.h"
-#include "platform/WireText.h"
 
 #include <QString>
 
@@ -19,6 +18,7 @@ namespace platform {
 class ClickLabel;
 class DefaultButtons;
 class HtmlView;
+class LineReader;
 class ListBox;
 class ListView;
 class LogBox;
@@ -141,7 +141,7 @@ public:
 
     // --- Event handlers -------------------------------------------------------
     void sockIRC_Connect();
-    void sockIRC_DataArrival(qsizetype bytesTotal);
+    void sockIRC_LineArrival(const QByteArray& line);
     void sockIRC_Close();
     void sockIRC_Error();
     void cmdDisconnect_Click();
@@ -183,8 +183,6 @@ private:
     void whoisReply(const QString& command, QString& parameters);
     void removeUser(int position);
     void refreshCount();
-    void takeLines();
 
-    platform::LineFramer framer_;
-    bool resumePosted_ = false;
+    platform::LineReader* lineReader_;  // the lines sockIRC receives
 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QSaveFile>
 
 namespace platform {
 
@@ -92,15 +93,21 @@ std::optional<QStringList> readTextLines(const QString& path)
     return splitLines(*bytes);
 }
 
+bool writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    // commit() misses a write that fails while it flushes the buffer (Qt 6.4),
+    // so the flush is checked first; the new file is discarded unless
+    // committed.
+    QSaveFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
+}
+
 bool writeTextLines(const QString& path, const QStringList& lines)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     QByteArray out;
     for (const QString& line : lines)
         out += toCp1252(line) + "\r\n";
-    return f.write(out) == out.size();
+    return writeFileWhole(path, out);
 }
 
 QStringList readFields(const QByteArray& bytes)

@@ -103,23 +103,3 @@ TEST(Text, CIntHoldsSixteenBits)
     EXPECT_EQ(errorOf([] { CInt(QStringLiteral("")); }), errTypeMismatch);
     EXPECT_EQ(errorOf([] { CInt(qint64(40000)); }), errOverflow);
 }
-
-TEST(Errors, GuardEndsTheHandlerOnlyAndResumeNextGoesOn)
-{
-    int steps = 0;
-    guard("test", [&] {
-        resumeNext([&] { throw RuntimeError(errInvalidCall); });
-        ++steps;
-        resumeNext([&] { throw std::runtime_error("x"); });
-        ++steps;
-        throw RuntimeError(errOverflow);
-        ++steps;
-    });
-    EXPECT_EQ(steps, 2);
-    bool after = false;
-    guard("end", [&] {
-        resumeNext([] { throw ProgramEnded{}; });
-        after = true;
-    });
-    EXPECT_FALSE(after);
-}
