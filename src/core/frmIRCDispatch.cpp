@@ -385,11 +385,15 @@ void frmIRC::namesLine(ReceivedLine& l)
     if (LCase(r) != mainRoom())
         return;  // another room's list waits for the room windows
     display(u'<' + l.sender + QStringLiteral("> ") + l.body);
-    QString names = processRest(processRest(processRest(l.parameters)));
-    names = processParam(names);
-    while (!names.isEmpty()) {
-        QString n = processParam(names);
-        names = processRest(names);
+    QString list = processRest(processRest(processRest(l.parameters)));
+    list = processParam(list);
+    // Each name is taken from the front as processParam and processRest
+    // take it (the list is escaped once, here), without copying the rest:
+    // a list of 60,000 names costs no more than 60,000 names in small lists.
+    for (QStringView names(list); !names.isEmpty();) {
+        const qsizetype blank = names.startsWith(u':') ? -1 : names.indexOf(u' ');
+        QString n = (names.startsWith(u':') ? names.sliced(1) : blank >= 1 ? names.first(blank) : names).toString();
+        names = blank < 0 ? QStringView() : names.sliced(blank + 1);
         PrefijoNames = false;
         while (n.startsWith(u'+') || n.startsWith(u'@')) {
             n = Mid(n, 2);
