@@ -10,6 +10,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/HtmlView.h"
+#include "platform/LineReader.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/Skin.h"
@@ -39,6 +40,7 @@ const QString kWelcomePicture =
 frmIRC::frmIRC()
 {
     sockIRC = new TcpClient(this);
+    lineReader_ = new LineReader(sockIRC);
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
