@@ -85,6 +85,7 @@ int main(int argc, char** argv)
         port = quint16(QByteArray(argv[2]).toUShort());
     QDir().mkpath(outDir);
 
+    Function::ResetState();
     frmIRC* irc = frmIRC::instance();
     irc->Show();
     shot(irc, "1-start");
