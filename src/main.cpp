@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv)
 {
+    // Debian's other media backend crashes without a sound device.
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trovelin"));
     frmIRC::instance()->Show();

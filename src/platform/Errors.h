@@ -16,6 +16,7 @@ enum ErrorNumber : int {
     errTypeMismatch = 13,
     errFileNotFound = 53,
     errPathNotFound = 76,
+    errInvalidPropertyValue = 380,
     errObjectRequired = 424,
 };
 
