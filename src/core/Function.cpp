@@ -56,7 +56,7 @@ void ResetState()
 
 void Espera(float seconds)
 {
-    platform::resumeNext([&] {
+    platform::resumeNext("Espera", [&] {
         // The clock reads seconds since midnight; a wait across midnight
         // moves its end back by one day.
         const double start = platform::Timer();

@@ -95,15 +95,21 @@ std::optional<QStringList> readTextLines(const QString& path)
     return splitLines(*bytes);
 }
 
+bool writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    // commit() misses a write that fails while it flushes the buffer (Qt 6.4),
+    // so the flush is checked first; the new file is discarded unless
+    // committed.
+    QSaveFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
+}
+
 bool writeTextLines(const QString& path, const QStringList& lines)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     QByteArray out;
     for (const QString& line : lines)
         out += toCp1252(line) + "\r\n";
-    return f.write(out) == out.size();
+    return writeFileWhole(path, out);
 }
 
 std::optional<QStringList> readUtf8Lines(const QString& path)
@@ -119,8 +125,7 @@ bool writeUtf8Lines(const QString& path, const QStringList& lines)
     QByteArray out;
     for (const QString& line : lines)
         out += line.toUtf8() + "\r\n";
-    QSaveFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(out) == out.size() && f.commit();
+    return writeFileWhole(path, out);
 }
 
 QStringList readFields(const QByteArray& bytes)

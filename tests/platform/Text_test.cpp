@@ -115,23 +115,3 @@ TEST(Text, CLngRoundsHalfToEvenWithinThirtyTwoBits)
     EXPECT_EQ(errorOf([] { CLng(2147483648.0); }), errOverflow);
     EXPECT_EQ(errorOf([] { CLng(std::nan("")); }), errOverflow);
 }
-
-TEST(Errors, GuardEndsTheHandlerOnlyAndResumeNextGoesOn)
-{
-    int steps = 0;
-    guard("test", [&] {
-        resumeNext([&] { throw RuntimeError(errInvalidCall); });
-        ++steps;
-        resumeNext([&] { throw std::runtime_error("x"); });
-        ++steps;
-        throw RuntimeError(errOverflow);
-        ++steps;
-    });
-    EXPECT_EQ(steps, 2);
-    bool after = false;
-    guard("end", [&] {
-        resumeNext([] { throw ProgramEnded{}; });
-        after = true;
-    });
-    EXPECT_FALSE(after);
-}
