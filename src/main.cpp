@@ -1,4 +1,5 @@
 // Starts the application and loads the main window.
+#include "core/Function.h"
 #include "core/frmIRC.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trovelin"));
+    Function::ResetState();
     frmIRC::instance()->Show();
     return app.exec();
 }
