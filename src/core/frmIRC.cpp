@@ -43,9 +43,11 @@ frmIRC::frmIRC()
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
+    // Boxes that received lines would stack while one of theirs is open.
+    setDivertedBoxSink([this](const QString& line) { display(line); });
 }
 
-frmIRC::~frmIRC() = default;
+frmIRC::~frmIRC() { setDivertedBoxSink({}); }
 
 // --- Start-up and shutdown ------------------------------------------------------------
 
