@@ -3,7 +3,10 @@
 #include "core/Function.h"
 
 #include "platform/AppFiles.h"
+#include "platform/Dialogs.h"
 #include "platform/Text.h"
+
+#include <QScopedValueRollback>
 
 #include <array>
 
@@ -141,7 +144,15 @@ void GuardaDatos()
     QStringList lines;
     for (const Setting& s : writtenSettings())
         lines << settingLine(s);
-    platform::writeTextLines(settingsFile(), lines);  // a file that cannot be written is let be
+    if (platform::writeTextLines(settingsFile(), lines))
+        return;
+    // The previous file is still whole. The mix-colour cycle saves every
+    // 100 ms and ticks on under the box, so only one box is up at a time.
+    static bool boxOpen = false;
+    if (boxOpen)
+        return;
+    const QScopedValueRollback open(boxOpen, true);
+    platform::MsgBox(u"There has been a error!"_s, platform::vbOKOnly, u"Error"_s);
 }
 
 }  // namespace Function

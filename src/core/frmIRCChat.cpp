@@ -1,12 +1,17 @@
-// What the user types: the chat box posts into the main room, the private
-// box sends to the nick chosen in the list; every window posts through
-// RoomMsg and SendMsg.
+// The main window's chat: what the user types (the chat box posts into the
+// main room, the private box sends to the nick chosen in the list; every
+// window posts through RoomMsg and SendMsg), and the two views every line
+// may be written to (the main chat view and the status box).
 #include "core/Function.h"
 #include "core/frmIRC.h"
+#include "platform/Errors.h"
+#include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "platform/LogBox.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -45,8 +50,9 @@ void frmIRC::cmdChat_Click()
 {
     if (!Conectado)
         return;
-    // Rainbow colouring comes with the text style; until then the line goes as typed.
     QString text = txtChatMsg->toPlainText();
+    if (mcolors->text() == QStringLiteral("Colores Normales"))
+        Arcoiris(text);
     RoomMsg(text, CanalActual);
     txtChatMsg->clear();
     txtChatMsg->setFocus();
@@ -64,3 +70,26 @@ void frmIRC::cmdPriv_Click()
 }
 
 void frmIRC::txtNick_Change() { TxtPass->clear(); }
+
+void frmIRC::New_msg(QString tmstr)
+{
+    QString t;
+    resumeNext("New_msg FormatoHTML", [&] { t = FormatoHTML(tmstr); });
+    resumeNext("New_msg script strip", [&] {
+        t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
+    });
+    resumeNext("New_msg EscapaJS", [&] { t = EscapaJS(t); });
+    t += QStringLiteral("</font></b></u><br>");
+    resumeNext("New_msg writeln", [&] {
+        DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
+                               QStringLiteral("JavaScript"));
+    });
+    if (AutoScroll)
+        resumeNext("New_msg scroll", [this] { DHTMLEdit1->scroll(0, 800000000); });
+}
+
+void frmIRC::display(const QString& msg)
+{
+    txtStatus->append(msg + QStringLiteral("\r\n"));
+    txtStatus->scrollToEnd();
+}

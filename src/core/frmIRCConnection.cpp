@@ -1,6 +1,5 @@
 // The one connection to the chat server: connecting, registration, the
-// received stream cut into lines, sending, and the two views every received
-// line may write to (the main chat view and the status box).
+// received stream cut into lines, sending, the nick change and disconnect.
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
@@ -12,6 +11,7 @@
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
 #include "platform/Text.h"
+#include "platform/WireText.h"
 #include "windows/frmServer.h"
 
 #include <QLineEdit>
@@ -68,37 +68,18 @@ void frmIRC::sockIRC_Connect()
          QStringLiteral(" vexloteam2009 :Vexlo Team"));
 }
 
-void frmIRC::sockIRC_DataArrival(qsizetype bytesTotal)
+void frmIRC::sockIRC_LineArrival(const QByteArray& line)
 {
-    Q_UNUSED(bytesTotal);
-    framer_.feed(sockIRC->GetData());
-    takeLines();
-}
-
-void frmIRC::takeLines()
-{
-    while (auto bytes = framer_.takeLine()) {
-        // A line may wait (a message box, a timed wait) with more lines
-        // behind it: a queued call takes those from inside the wait, so a
-        // PING behind a message box is answered at once. Lines stay whole
-        // and in order: each is taken once, by whoever comes first.
-        if (framer_.hasUntaken() && !resumePosted_) {
-            resumePosted_ = true;
-            QMetaObject::invokeMethod(this, [this] {
-                resumePosted_ = false;
-                guard("sockIRC_DataArrival", [this] { takeLines(); });
-            }, Qt::QueuedConnection);
-        }
-        BufferIRC = decodeLine(*bytes);
-        const QString line = BufferIRC;
-        resumeNext([this] { processCommand(); });
-        resumeNext([&] {
-            LogBox* log = frmServer::instance()->RichTextBox1;
-            log->setSelColor(Qt::white);
-            log->append(timeOfDay() + u' ' + line + QStringLiteral(" \r\n"));
-        });
-        BufferIRC.clear();
-    }
+    BufferIRC = decodeLine(line);
+    // Lines handled while this one waits (a message box) reuse BufferIRC.
+    const QString text = BufferIRC;
+    resumeNext("processCommand", [this] { processCommand(); });
+    resumeNext("frmServer log", [&] {
+        LogBox* log = frmServer::instance()->RichTextBox1;
+        log->setSelColor(Qt::white);
+        log->append(timeOfDay() + u' ' + text + QStringLiteral(" \r\n"));
+    });
+    BufferIRC.clear();
 }
 
 QString frmIRC::farewellLine()
@@ -148,27 +129,4 @@ void frmIRC::cmdNick_Click()
     else
         send(QStringLiteral("NICK :") + txtNick->text() + u':' + TxtPass->text());
     NickServidor = txtNick->text();
-}
-
-void frmIRC::New_msg(QString tmstr)
-{
-    QString t;
-    resumeNext([&] { t = FormatoHTML(tmstr); });
-    resumeNext([&] {
-        t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
-    });
-    resumeNext([&] { t = EscapaJS(t); });
-    t += QStringLiteral("</font></b></u><br>");
-    resumeNext([&] {
-        DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
-                               QStringLiteral("JavaScript"));
-    });
-    if (AutoScroll)
-        resumeNext([this] { DHTMLEdit1->scroll(0, 800000000); });
-}
-
-void frmIRC::display(const QString& msg)
-{
-    txtStatus->append(msg + QStringLiteral("\r\n"));
-    txtStatus->scrollToEnd();
 }

@@ -1,8 +1,11 @@
 #include "platform/AppFiles.h"
 
+#include "platform/WireText.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QSaveFile>
 
 namespace platform {
 
@@ -58,21 +61,21 @@ QByteArray toCp1252(const QString& text)
     return out;
 }
 
-static QStringList splitLines(const QByteArray& bytes)
+static QStringList splitLines(const QByteArray& bytes, QString (*decode)(const QByteArray&) = fromCp1252)
 {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
-            lines << fromCp1252(bytes.mid(start, i - start));
+            lines << decode(bytes.mid(start, i - start));
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
                 ++i;
             start = i + 1;
         }
     }
     if (start < bytes.size())
-        lines << fromCp1252(bytes.mid(start));
+        lines << decode(bytes.mid(start));
     return lines;
 }
 
@@ -92,15 +95,37 @@ std::optional<QStringList> readTextLines(const QString& path)
     return splitLines(*bytes);
 }
 
+bool writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    // commit() misses a write that fails while it flushes the buffer (Qt 6.4),
+    // so the flush is checked first; the new file is discarded unless
+    // committed.
+    QSaveFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
+}
+
 bool writeTextLines(const QString& path, const QStringList& lines)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     QByteArray out;
     for (const QString& line : lines)
         out += toCp1252(line) + "\r\n";
-    return f.write(out) == out.size();
+    return writeFileWhole(path, out);
+}
+
+std::optional<QStringList> readUtf8Lines(const QString& path)
+{
+    const auto bytes = readAll(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes, decodeLine);
+}
+
+bool writeUtf8Lines(const QString& path, const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toUtf8() + "\r\n";
+    return writeFileWhole(path, out);
 }
 
 QStringList readFields(const QByteArray& bytes)

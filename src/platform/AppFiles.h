@@ -21,9 +21,21 @@ QByteArray toCp1252(const QString& text);
 // when the file cannot be opened.
 std::optional<QStringList> readTextLines(const QString& path);
 
-// Writes the lines, each followed by CR LF; false when the file cannot be
-// written.
+// Every file the program rewrites goes through here: the bytes go to a new
+// file beside it, which takes the old one's place only once it is complete,
+// so a crash or a full disk mid-write leaves the previous file as it was.
+// False when the file could not be written.
+bool writeFileWhole(const QString& path, const QByteArray& bytes);
+
+// Writes the lines, each followed by CR LF, whole or not at all; false when
+// the file cannot be written.
 bool writeTextLines(const QString& path, const QStringList& lines);
+
+// The same for files written as UTF-8, which holds every file name: a line
+// that is not valid UTF-8 is read as Windows-1252, as older programs wrote
+// it. The file is written whole or not at all.
+std::optional<QStringList> readUtf8Lines(const QString& path);
+bool writeUtf8Lines(const QString& path, const QStringList& lines);
 
 // The run time's field input (Input #): fields end at commas and line ends;
 // blanks before a field are skipped, a field in double quotes is taken whole

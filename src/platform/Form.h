@@ -42,6 +42,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QByteArray handlerName(const char* handler) const;
+
     bool loaded_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;
@@ -56,29 +58,31 @@ public:
     using Form::Form;
     static T* instance()
     {
-        T*& p = slot();
+        Form*& p = slot();
         if (!p || p->isUnloaded()) {
             p = new T;
             p->Load();
         }
-        return p;
+        return static_cast<T*>(p);
     }
     // The default instance when one is loaded, without creating one.
     static T* loadedInstance()
     {
-        T* p = slot();
-        return p && !p->isUnloaded() ? p : nullptr;
+        Form* p = slot();
+        return p && !p->isUnloaded() ? static_cast<T*>(p) : nullptr;
     }
+    // T is already destroyed here: the slot is compared as a Form, never
+    // cast to T.
     ~FormOf() override
     {
-        if (slot() == static_cast<T*>(this))
+        if (slot() == this)
             slot() = nullptr;
     }
 
 private:
-    static T*& slot()
+    static Form*& slot()
     {
-        static T* p = nullptr;
+        static Form* p = nullptr;
         return p;
     }
 };

@@ -99,6 +99,28 @@ TEST_F(MainRoom, ClonesAreReportedAlsoWithoutMovementLines)
     expectTwinInStep();
 }
 
+TEST_F(MainRoom, ACrowdBehindOneHostKeyGivesAtMostTenCloneLinesAJoin)
+{
+    VerMovimiento = false;
+    const int crowd = 3000;
+    QByteArray joins;
+    for (int i = 0; i < crowd; ++i)
+        joins += ":n" + QByteArray::number(i) + "!u@cloak.red JOIN :#sala\r\n";
+    server.sendsRaw(joins);
+    sync();
+    ASSERT_EQ(irc->ListView1->count(), crowd);
+    // Join k names the first min(k, 10) members, in list order.
+    const QStringList lines = view();
+    int expected = 0;
+    for (int k = 0; k < crowd; ++k)
+        expected += qMin(k, 10);
+    EXPECT_EQ(lines.size(), expected);
+    QStringList last;
+    for (int i = 0; i < 10; ++i)
+        last << silver(QStringLiteral(" Clones [n%1 | n%2 ]").arg(crowd - 1).arg(i));
+    EXPECT_EQ(lines.mid(lines.size() - 10), last);
+}
+
 TEST_F(MainRoom, JoinsOfOtherRoomsLeaveTheMainListAlone)
 {
     receive({QStringLiteral(":ana!a@h JOIN :#Otra"), QStringLiteral(":ana!a@h PART #otra :adios")});
@@ -160,6 +182,44 @@ TEST_F(MainRoom, NamesListsMarkOperatorsAndTheOwnNick)
     EXPECT_TRUE(EsOperador);
     EXPECT_TRUE(statusLines().contains(QStringLiteral("<srv> 353 yo = #sala :@yo +ana luis ana")));
     EXPECT_FALSE(statusLines().contains(QStringLiteral("<srv> 353 yo = #otra :zz")));
+    expectTwinInStep();
+}
+
+// Names are taken from the front of the list as the line parsers take them:
+// a doubled blank gives a name that begins with a blank, a ":" takes the
+// rest of the list as one name.
+TEST_F(MainRoom, NamesAreTakenAsTheParsersTakeThem)
+{
+    const std::vector<std::pair<QString, QStringList>> cases = {
+        {"a b", {"a", "b"}},
+        {"a  b", {"a", " b", "b"}},
+        {"a b ", {"a", "b"}},
+        {"a :b c", {"a", "b c"}},
+        {"a <b>", {"a", "&lt;b&gt;"}},
+        {"@+c", {"c"}},
+    };
+    for (const auto& [names, expected] : cases) {
+        irc->ListView1->clear();
+        irc->lstUsers->clear();
+        receive({QStringLiteral(":srv 353 yo = #sala :") + names});
+        QStringList texts;
+        for (const Entry& e : entries())
+            texts << e.text;
+        EXPECT_EQ(texts, expected) << names.toStdString();
+        expectTwinInStep();
+    }
+}
+
+TEST_F(MainRoom, ANamesListOfSixtyThousandNamesIsTakenWholeAndInOrder)
+{
+    QStringList names;
+    for (int i = 0; i < 60000; ++i)
+        names << (i % 7 == 0 ? QStringLiteral("@n%1") : QStringLiteral("n%1")).arg(i);
+    receive({QStringLiteral(":srv 353 yo = #sala :") + names.join(u' ')});
+    const std::vector<Entry> list = entries();
+    ASSERT_EQ(list.size(), size_t(names.size()));
+    for (int i = 0; i < 60000; ++i)
+        ASSERT_EQ(list[size_t(i)], (Entry{QStringLiteral("n%1").arg(i), i % 7 == 0 ? 4 : 1, QString(), false}));
     expectTwinInStep();
 }
 

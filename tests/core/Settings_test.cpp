@@ -1,3 +1,5 @@
+#include "FileSizeLimit.h"
+#include "ScriptedDialogs.h"
 #include "core/Function.h"
 #include "platform/AppFiles.h"
 
@@ -50,6 +52,7 @@ protected:
 
     QTemporaryDir home_;
     QByteArray previousHome_;
+    ScriptedDialogs dialogs_;
 };
 
 // Every settings value by its key, so a case names only what it expects.
@@ -189,12 +192,32 @@ TEST_F(SettingsFile, ValuesReadBackAsTheyWereWritten)
     }
 }
 
-TEST_F(SettingsFile, WithoutTheFilesFolderNothingIsWrittenAndNothingComplains)
+TEST_F(SettingsFile, AFailedWriteKeepsThePreviousFileAndSaysSo)
 {
-    ASSERT_TRUE(QDir(home_.path()).rmdir("Files"));
     NickGuardado = "Pepe";
     GuardaDatos();
+    const QByteArray previous = fileBytes();
+    ASSERT_TRUE(previous.startsWith("Nick=Pepe\r\n"));
+
+    // A write that stops midway, as on a full disk: the file keeps its old
+    // bytes. One box, even when the mix-colour cycle saves again under it.
+    NickGuardado = QString(200, u'n');
+    dialogs_.expectMsgBox("There has been a error!", 0, "Error", platform::vbOK, [] { GuardaDatos(); });
+    {
+        const FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.active());
+        GuardaDatos();
+    }
+    dialogs_.verify();
+    EXPECT_EQ(dialogs_.msgBoxCount(), 1);
+    EXPECT_EQ(fileBytes(), previous);
+    EXPECT_EQ(QDir(home_.path() + "/Files").entryList(QDir::Files | QDir::Hidden), QStringList({"Parlowen.nt"}));
+
+    // No folder to write in: nothing is written, and the user is told.
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(QDir(home_.path()).rmdir("Files"));
+    dialogs_.expectMsgBox("There has been a error!", 0, "Error");
+    GuardaDatos();
+    dialogs_.verify();
     EXPECT_FALSE(QFile::exists(path()));
-    LeeDatos();
-    EXPECT_EQ(NickGuardado, "Pepe");
 }

@@ -1,6 +1,7 @@
 // The test main of the movie tests: the real web engine on an X server of
 // the tests' own. Offscreen the engine draws, but keys never reach a movie;
 // on a real display they do. Listing the tests needs no display.
+#include "ErrorRecorder.h"
 #include "platform/MovieControl.h"
 
 #include <QApplication>
@@ -62,10 +63,12 @@ int main(int argc, char** argv)
         qputenv("DISPLAY", (":" + std::to_string(display)).c_str());
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");  // as the program does
     platform::prepareMovieEngine();
     int result;
     {
         QApplication app(argc, argv);
+        installErrorRecorder();
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
     }

@@ -1,5 +1,7 @@
+#include "FileSizeLimit.h"
 #include "platform/AppFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,6 +21,12 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
         return path;
+    }
+
+    static QByteArray readAll(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
     }
 
     QTemporaryDir dir_;
@@ -61,6 +69,39 @@ TEST_F(FileReaders, WrittenLinesEndInCrLfAsWindows1252)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Nick=Pe\xF1" "a\r\n\r\n"));
     EXPECT_FALSE(writeTextLines(dir_.filePath("no/such/folder/out.nt"), {"x"}));
+}
+
+TEST_F(FileReaders, Utf8LinesHoldAnyNameAndOlderLinesReadAsWindows1252)
+{
+    const QString path = dir_.filePath("list.ini");
+    const QStringList lines = {QString::fromUtf8("/m\xC3\xBAsica/\xE6\xAD\x8C \xE2\x82\xAC.ogg"), "", "plain"};
+    ASSERT_TRUE(writeUtf8Lines(path, lines));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("/m\xC3\xBAsica/\xE6\xAD\x8C \xE2\x82\xAC.ogg\r\n\r\nplain\r\n"));
+    EXPECT_EQ(readUtf8Lines(path), lines);
+
+    EXPECT_EQ(readUtf8Lines(write("canci\xF3n\r\n\xE2\x82\xAC\n")), (QStringList{"canci\u00F3n", "\u20AC"}));
+    EXPECT_EQ(readUtf8Lines(dir_.filePath("none.ini")), std::nullopt);
+    EXPECT_FALSE(writeUtf8Lines(dir_.filePath("no/such/folder/list.ini"), {"x"}));
+}
+
+TEST_F(FileReaders, AFileIsRewrittenWholeOrNotAtAll)
+{
+    const QString path = write("old bytes\r\n");
+    ASSERT_TRUE(writeFileWhole(path, "new"));
+    EXPECT_EQ(readAll(path), QByteArray("new"));
+
+    bool written = true;
+    {
+        const FileSizeLimit limit(100);  // the write stops after 100 bytes, as on a full disk
+        ASSERT_TRUE(limit.active());
+        written = writeFileWhole(path, QByteArray(4096, 'x'));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readAll(path), QByteArray("new"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"file.ini"}))
+        << "nothing half-written is left beside it";
 }
 
 TEST_F(FileReaders, FieldInput)
