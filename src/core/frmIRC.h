@@ -151,6 +151,7 @@ public:
     void cmdPriv_Click();
     void txtNick_Change();
     void Command11_Click();
+    void Command15_Click();
     void Command16_Click();
     void Command28_Click();
     void Command30_Click();
