@@ -19,6 +19,7 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
+#include "windows/frmicon.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,6 +59,7 @@ void frmIRC::Form_Load()
     frmAdornos* adornos = frmAdornos::instance();
     adornos->AdornoI->setText(AdornoIzquierdo);
     adornos->AdornoD->setText(AdornoDerecho);
+    ReConfigura();
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
@@ -76,6 +78,7 @@ void frmIRC::Form_Load()
     txtSala->setText(TextoMarquesina);
     Text1->setText(TextoBienvenida);
     Marquesina->start();
+    Timer3->start();
 }
 
 void frmIRC::Form_Unload(qint16& Cancel)
@@ -108,6 +111,10 @@ void frmIRC::Command11_Click()
     frmDialog::instance()->Show();
     lstUsers->clear();
 }
+
+void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
+
+void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
 
 void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 

@@ -143,6 +143,13 @@ QFrame[role="screen"] {
     border: 1px solid #142740;
 }
 QSplitter::handle { background: transparent; }
+QMenu {
+    background: #ffffff;
+    border: 1px solid #b7c3d3;
+    padding: 3px;
+}
+QMenu::item { padding: 4px 18px; border-radius: 3px; }
+QMenu::item:selected { background: #3a6fb0; color: #ffffff; }
 QToolTip {
     color: #1d2733;
     background: #fffbe8;
