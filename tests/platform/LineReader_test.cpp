@@ -84,8 +84,9 @@ TEST_F(LineReaderTest, LinesComeInOrderAlsoWhileAHandlerWaits)
 TEST_F(LineReaderTest, TheEndOfAConnectionComesAfterTheLinesBeforeIt)
 {
     onLine = [&](const QByteArray& line) {
-        if (line == "espera")
+        if (line == "espera") {
             EXPECT_TRUE(waitInside([&] { return events.contains(QStringLiteral("<closed>")); }));
+        }
     };
     server.sendsRaw("espera\r\nuno\r\ndos\r\ncortada");
     server.closeClient();
