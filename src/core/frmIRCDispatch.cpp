@@ -1,13 +1,15 @@
 // The dispatcher of received lines: PING, the line split, the shared values
 // of a line, and every command and numeric the client acts on.
+#include "core/ChatView.h"
 #include "core/Function.h"
 #include "core/ReceivedLine.h"
+#include "core/UserList.h"
 #include "core/frmIRC.h"
-#include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/ListView.h"
 #include "platform/Text.h"
 #include "windows/frmInvita.h"
+#include "windows/frmRoom.h"
 #include "windows/frmWhois.h"
 
 #include <QFrame>
@@ -19,15 +21,6 @@ using namespace platform;
 using namespace Function;
 
 namespace {
-
-// The own nick's colour in the user list.
-constexpr quint32 kOwnNickColor = 0xF4B795;
-
-// Nicks go into view HTML escaped like received text.
-QString htmlText(QString s)
-{
-    return s.replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
-}
 
 // The main room M: CanalActual without its "#".
 QString mainRoom() { return Mid(CanalActual, 2); }
@@ -254,16 +247,20 @@ void frmIRC::privmsgLine(ReceivedLine& l)
         if (EstaIgnorado(l.sender))
             return;
         const QString r = IdentificaChannel(l.body);
+        const QString head = QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ");
         if (LCase(r) == mainRoom()) {
-            New_msg(QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ") + text);
+            New_msg(head + text);
             if (AntiFlood)
                 ControlFlood(text, l.sender);
+        } else {
+            MsgComming(r, head, text);
         }
-        // Lines for other rooms wait for the room windows.
         return;
     }
-    if (PrivadosEnVentanas)
-        return;  // private windows come later
+    if (PrivadosEnVentanas) {
+        MsgPrvComming(l.sender, text);
+        return;
+    }
     if (PrivadosEnChat)
         New_msg(Chr(3) + QStringLiteral("0,17 ") + Chr(3) + QStringLiteral("01 [ ") + Chr(3) +
                 QStringLiteral("12") + nick + u' ' + Chr(3) +
@@ -277,9 +274,22 @@ void frmIRC::privmsgLine(ReceivedLine& l)
 void frmIRC::joinLine(ReceivedLine& l)
 {
     const QString M = mainRoom();
-    if (LCase(l.lineChannel) != M)
-        return;  // another room: its window comes later
     const QString& sender = l.sender;
+    if (LCase(l.lineChannel) != M) {
+        // The joining user is not added to a new window: the names list
+        // that follows fills it.
+        frmRoom* w = VentanasSala.first(frmRoom::captionFor(l.lineChannel));
+        if (!w) {
+            newRoomWindow(l.lineChannel);
+            return;
+        }
+        // Rejoining (after a kick, say) starts the list afresh: the names
+        // list that follows would otherwise find every user there already.
+        if (sender == MiNick)
+            w->ListView1->clear();
+        w->NickJoin(sender, l.hostKey);
+        return;
+    }
     const QString nick = htmlText(sender);
     if (sender == MiNick) {
         Picture6->hide();
@@ -293,17 +303,14 @@ void frmIRC::joinLine(ReceivedLine& l)
         const int pos = ListView1->add(sender, icon);
         ListView1->setSubItem(pos, 1, l.hostKey);
         if (sender == MiNick)
-            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+            ListView1->setForeColor(pos, ownNickColor());
     }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M + u'.');
     refreshCount();
-    for (const int pos : ListView1->findBySubItem1(l.hostKey)) {
-        const QString other = ListView1->text(pos);
-        if (other != sender)
-            New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
-                    QStringLiteral(" ]"));
-    }
+    for (const QString& other : clonesOf(*ListView1, sender, l.hostKey))
+        New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
+                QStringLiteral(" ]"));
 }
 
 void frmIRC::kickLine(ReceivedLine& l)
@@ -312,8 +319,11 @@ void frmIRC::kickLine(ReceivedLine& l)
     const QString c = QuikChannel(l.parameters);
     QString rest = processRest(l.parameters);
     const QString kicked = processParam(rest);
-    if (LCase(c) != M)
+    if (LCase(c) != M) {
+        if (frmRoom* w = VentanasSala.first(frmRoom::captionFor(c)))
+            w->nickexpulsado(l.sender, kicked, c);
         return;
+    }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
                 kicked + QStringLiteral(" ] en ") + M);
@@ -334,6 +344,8 @@ void frmIRC::quitLine(ReceivedLine& l)
     if (!entries.isEmpty())
         removeUser(entries.first());
     refreshCount();
+    for (frmRoom* w : VentanasSala.open())
+        w->NickClose(l.sender, quitText);
 }
 
 void frmIRC::nickLine(ReceivedLine& l)
@@ -360,16 +372,21 @@ void frmIRC::nickLine(ReceivedLine& l)
             New_msg(QStringLiteral("<font color=Silver> [") + htmlText(sender) +
                     QStringLiteral(" ] a Cambiado su Nick por [ ") + newNick + QStringLiteral(" ]."));
         if (newNick == MiNick)
-            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+            ListView1->setForeColor(pos, ownNickColor());
     }
     refreshCount();
+    for (frmRoom* w : VentanasSala.open())
+        w->NickChange(sender, newNick, NickServidor, l.hostKey);
 }
 
 void frmIRC::partLine(ReceivedLine& l)
 {
     const QString roomName = Mid(processParam(l.parameters), 2);
-    if (LCase(l.lineChannel) != mainRoom())
+    if (LCase(l.lineChannel) != mainRoom()) {
+        if (frmRoom* w = VentanasSala.first(frmRoom::captionFor(l.lineChannel)))
+            w->NickPart(l.sender, roomName);
         return;
+    }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [") + htmlText(l.sender) + QStringLiteral(" ] a Salido de ") +
                 roomName + u'.');
@@ -382,8 +399,10 @@ void frmIRC::partLine(ReceivedLine& l)
 void frmIRC::namesLine(ReceivedLine& l)
 {
     const QString r = IdentificaChannel(l.body);
-    if (LCase(r) != mainRoom())
-        return;  // another room's list waits for the room windows
+    if (LCase(r) != mainRoom()) {
+        NickComming(r, l.body);
+        return;
+    }
     display(u'<' + l.sender + QStringLiteral("> ") + l.body);
     QString list = processRest(processRest(processRest(l.parameters)));
     list = processParam(list);

@@ -4,7 +4,7 @@
 
 #include "core/Function.h"
 #include "core/Hosts.h"
-#include "platform/AppFiles.h"
+#include "core/UserList.h"
 #include "platform/ClickLabel.h"
 #include "platform/DefaultButtons.h"
 #include "platform/Handlers.h"
@@ -208,10 +208,7 @@ QWidget* frmIRC::buildSidePanel()
     ListView1 = new ListView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {150, 100});
-    QList<QPixmap> faces;
-    for (int i = 1; i <= 4; ++i)
-        faces << QPixmap(FilesPath(QStringLiteral("Pictures/ui/user%1.png").arg(i)));
-    ListView1->setImageList(faces);
+    ListView1->setImageList(userFaces());
     p5->addWidget(ListView1);
 
     Picture6 = new QFrame;

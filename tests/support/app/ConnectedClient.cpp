@@ -38,8 +38,9 @@ QStringList ConnectedClient::statusLines() const
     return lines;
 }
 
-QStringList ConnectedClient::viewFragments() const
+QStringList ConnectedClient::viewFragments() const { return fragmentsOf(*irc->DHTMLEdit1); }
+
+QStringList ConnectedClient::fragmentsOf(const platform::HtmlView& view)
 {
-    QStringList f = irc->DHTMLEdit1->documentHTML().split(u'\n', Qt::SkipEmptyParts);
-    return f;
+    return view.documentHTML().split(u'\n', Qt::SkipEmptyParts);
 }

@@ -6,6 +6,9 @@
 #include "FakeServer.h"
 
 class frmIRC;
+namespace platform {
+class HtmlView;
+}
 
 class ConnectedClient : public AppFixture {
 protected:
@@ -15,6 +18,8 @@ protected:
     QStringList statusLines() const;
     // The fragments written into the main view since the window loaded.
     QStringList viewFragments() const;
+    // The fragments written into a view.
+    static QStringList fragmentsOf(const platform::HtmlView& view);
 
     FakeServer server;
     frmIRC* irc = nullptr;
