@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv)
 {
+    // Debian's other media backend crashes without a sound device.
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trovelin"));
     Function::ResetState();

@@ -90,6 +90,8 @@ void ResetState();
 // IRC text to an HTML fragment: emoticon codes, list-picture codes, colour,
 // bold, underline and plain codes. Rewrites text in place and returns it.
 QString FormatoHTML(QString& text);
+// Text from outside made safe for view HTML: "<" and ">" escaped.
+QString TextoHTML(QString text);
 // IRC colour number to an HTML colour name ("" for none).
 QString ColorHTML(qint16 index);
 // An HTML fragment to the body of a single-quoted script string. Rewrites
@@ -97,6 +99,16 @@ QString ColorHTML(qint16 index);
 QString EscapaJS(QString& text);
 // The emoticon codes in picture order (picture NN is code NN).
 const QList<QString>& EmoticonCodes();
+
+// The rainbow: the text cut into 21 pieces by character position, each
+// after its colour code; every code is written, also for pieces past the
+// end of the text. Rewrites text in place and returns it.
+QString Arcoiris(QString& text);
+
+// The list files' scrambling: each character's Windows-1252 code XORed with
+// key. The same call unscrambles.
+QString Cifra(const QString& text, quint8 key);
+constexpr quint8 kClaveListas = 0x9D;
 
 // The user settings file: read once at start-up, written whole after every
 // change.

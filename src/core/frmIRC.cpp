@@ -18,6 +18,7 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
+#include "windows/frmicon.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,9 +44,11 @@ frmIRC::frmIRC()
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
+    // Boxes that received lines would stack while one of theirs is open.
+    setDivertedBoxSink([this](const QString& line) { display(line); });
 }
 
-frmIRC::~frmIRC() = default;
+frmIRC::~frmIRC() { setDivertedBoxSink({}); }
 
 // --- Start-up and shutdown ------------------------------------------------------------
 
@@ -55,6 +58,7 @@ void frmIRC::Form_Load()
     frmAdornos* adornos = frmAdornos::instance();
     adornos->AdornoI->setText(AdornoIzquierdo);
     adornos->AdornoD->setText(AdornoDerecho);
+    ReConfigura();
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
@@ -73,6 +77,7 @@ void frmIRC::Form_Load()
     txtSala->setText(TextoMarquesina);
     Text1->setText(TextoBienvenida);
     Marquesina->start();
+    Timer3->start();
 }
 
 void frmIRC::Form_Unload(qint16& Cancel)
@@ -105,6 +110,10 @@ void frmIRC::Command11_Click()
     frmDialog::instance()->Show();
     lstUsers->clear();
 }
+
+void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
+
+void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {

@@ -12,6 +12,7 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmRoom.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -51,8 +52,9 @@ void frmIRC::cmdChat_Click()
 {
     if (!Conectado)
         return;
-    // Rainbow colouring comes with the text style; until then the line goes as typed.
     QString text = txtChatMsg->toPlainText();
+    if (mcolors->text() == QStringLiteral("Colores Normales"))
+        Arcoiris(text);
     RoomMsg(text, CanalActual);
     txtChatMsg->clear();
     txtChatMsg->setFocus();

@@ -17,6 +17,7 @@ static QString describe(int number)
     case errInternal: return QStringLiteral("Internal error");
     case errFileNotFound: return QStringLiteral("File not found");
     case errPathNotFound: return QStringLiteral("Path not found");
+    case errInvalidPropertyValue: return QStringLiteral("Invalid property value");
     case errObjectRequired: return QStringLiteral("Object required");
     default: return QStringLiteral("Application-defined or object-defined error");
     }

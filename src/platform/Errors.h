@@ -19,6 +19,7 @@ enum ErrorNumber : int {
     errInternal = 51,        // what no run-time error describes
     errFileNotFound = 53,
     errPathNotFound = 76,
+    errInvalidPropertyValue = 380,
     errObjectRequired = 424,
 };
 

@@ -1,5 +1,6 @@
 #include "platform/LineReader.h"
 
+#include "platform/Dialogs.h"
 #include "platform/TcpClient.h"
 
 #include <QPointer>
@@ -36,7 +37,10 @@ bool LineReader::takeLines()
                 takeLines();
             }, Qt::QueuedConnection);
         }
-        emit LineArrival(*line);
+        {
+            const ReceivedLineScope scope;
+            emit LineArrival(*line);
+        }
         if (!alive)
             return false;  // the owner went away with its reader
     }

@@ -4,7 +4,6 @@
 #include "platform/SlotList.h"
 
 #include <QAbstractTableModel>
-#include <algorithm>
 #include <QBrush>
 #include <QMouseEvent>
 
@@ -13,7 +12,6 @@ namespace platform {
 namespace {
 
 constexpr int errIndexOutOfBounds = 35600;
-constexpr int errInvalidPropertyValue = 380;
 
 struct Entry {
     QString text;
@@ -141,9 +139,9 @@ struct ListView::Impl final : QAbstractTableModel {
         emit dataChanged(index(position, firstColumn), index(position, lastColumn));
     }
 
-    QList<int> positions(const SlotIndex::Slots& found, qsizetype limit = -1) const
+    QList<int> positions(const SlotIndex::Slots& found, int limit = -1) const
     {
-        const qsizetype n = limit < 0 ? found.size() : std::min(limit, qsizetype(found.size()));
+        const qsizetype n = limit < 0 ? found.size() : qMin(found.size(), qsizetype(limit));
         QList<int> r;
         r.reserve(n);
         for (qsizetype i = 0; i < n; ++i)

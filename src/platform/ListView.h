@@ -52,8 +52,8 @@ public:
     int find(const QString& text) const;
     // Every entry whose text is exactly text, in list order.
     QList<int> findAll(const QString& text) const;
-    // Every entry whose SubItems(1) is exactly value, in list order; with a
-    // limit, the first limit of them only.
+    // The entries whose SubItems(1) is exactly value, in list order: all of
+    // them, or the first limit.
     QList<int> findBySubItem1(const QString& value, int limit = -1) const;
 
     // The selected entry, or -1.

@@ -1,6 +1,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -102,4 +103,15 @@ TEST(Text, CIntHoldsSixteenBits)
     EXPECT_EQ(errorOf([] { CInt(QStringLiteral("abc")); }), errTypeMismatch);
     EXPECT_EQ(errorOf([] { CInt(QStringLiteral("")); }), errTypeMismatch);
     EXPECT_EQ(errorOf([] { CInt(qint64(40000)); }), errOverflow);
+}
+
+TEST(Text, CLngRoundsHalfToEvenWithinThirtyTwoBits)
+{
+    const std::pair<double, qint32> cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {2.51, 3}, {-2.5, -2}, {224.5, 224}, {2147483647.0, 2147483647},
+    };
+    for (const auto& [d, n] : cases)
+        EXPECT_EQ(CLng(d), n) << d;
+    EXPECT_EQ(errorOf([] { CLng(2147483648.0); }), errOverflow);
+    EXPECT_EQ(errorOf([] { CLng(std::nan("")); }), errOverflow);
 }

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");  // as the program does
     QApplication app(argc, argv);
     installErrorRecorder();
     ::testing::InitGoogleTest(&argc, argv);
