@@ -363,23 +363,15 @@ void frmIRC::connectHandlers()
     timTimeout = new QTimer(this);
     timTimeout->setInterval(15000);
 
-    defaultButtons->bind(txtChatMsg, cmdChat, DefaultButtons::Enter::LeftToBox);
+    // Enter in the chat box sends the line once and never adds a line break.
+    defaultButtons->bind(txtChatMsg, cmdChat, "txtChatMsg_KeyPress", [this] { cmdChat_Click(); });
     defaultButtons->bind(txtPrivMsg, cmdPriv);
     defaultButtons->bind(txtNick, cmdNick);
-    txtChatMsg->installEventFilter(this);
     cmdChat->installEventFilter(this);
 }
 
 bool frmIRC::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the chat box sends the line once and never adds a line break.
-    if (watched == txtChatMsg && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            guard("txtChatMsg_KeyPress", [this] { cmdChat_Click(); });
-            return true;
-        }
-    }
     if (watched == cmdChat && event->type() == QEvent::MouseButtonRelease) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         guard("cmdChat_MouseUp", [this, button] { cmdChat_MouseUp(button); });

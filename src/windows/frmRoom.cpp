@@ -17,7 +17,6 @@
 #include "platform/Text.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -127,20 +126,7 @@ void frmRoom::connectHandlers()
     on(Freeprvd, &QAction::triggered, this, "frmRoom.Freeprvd_Click", [this] { Freeprvd_Click(); });
     // Enter is the input line's own: it sends and empties the line, where
     // a click on "Enviar" leaves it.
-    defaultButtons->bind(Text2, Command1, DefaultButtons::Enter::LeftToBox);
-    Text2->installEventFilter(this);
-}
-
-bool frmRoom::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Text2 && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            guard("frmRoom.Text2_KeyPress", [this] { Text2_KeyPress(); });
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
+    defaultButtons->bind(Text2, Command1, "frmRoom.Text2_KeyPress", [this] { Text2_KeyPress(); });
 }
 
 void frmRoom::resizeEvent(QResizeEvent* event)

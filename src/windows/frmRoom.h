@@ -95,7 +95,6 @@ public:
 protected:
     void Form_Unload(qint16& Cancel) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();

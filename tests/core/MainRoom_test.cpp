@@ -26,13 +26,6 @@ protected:
         irc->DHTMLEdit1->setDocumentHTML(QString());
     }
 
-    void receive(const QStringList& lines)
-    {
-        for (const QString& l : lines)
-            server.sends(l);
-        sync();
-    }
-
     std::vector<Entry> entries() const { return listEntries(*irc->ListView1); }
 
     // lstUsers holds the same nicks in the same order as ListView1.

@@ -19,17 +19,6 @@ using namespace Function;
 
 class RoomWindows : public ConnectedClient {
 protected:
-    void SetUp() override
-    {
-        ConnectedClient::SetUp();
-        irc->DHTMLEdit1->setDocumentHTML(QString());
-    }
-    void receive(const QStringList& lines)
-    {
-        for (const QString& l : lines)
-            server.sends(l);
-        sync();
-    }
     static frmRoom* room(const QString& name) { return VentanasSala.first(frmRoom::captionFor(name)); }
     // A second window with the same caption, as only a closed-and-reopened
     // room could leave in the original; the registry must still serve both.

@@ -31,6 +31,13 @@ void ConnectedClient::sync()
     server.clearLines();
 }
 
+void ConnectedClient::receive(const QStringList& lines)
+{
+    for (const QString& l : lines)
+        server.sends(l);
+    sync();
+}
+
 QStringList ConnectedClient::statusLines() const
 {
     QStringList lines = irc->txtStatus->text().split(u'\n', Qt::SkipEmptyParts);

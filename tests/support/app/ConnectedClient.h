@@ -14,6 +14,8 @@ class ConnectedClient : public AppFixture {
 protected:
     void SetUp() override;
     void sync();
+    // The server sends these lines; returns once the client handled them.
+    void receive(const QStringList& lines);
     // The status box's lines, without the answers to sync()'s PINGs.
     QStringList statusLines() const;
     // The fragments written into the main view since the window loaded.
