@@ -73,6 +73,7 @@ void frmRoom::buildWindow()
 {
     setObjectName(QStringLiteral("frmRoom"));
     resize(twips(kClientWidth), twips(kClientHeight));
+    setProperty("fixed", true);  // the skin's compact look for controls placed by hand
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -86,7 +87,7 @@ void frmRoom::buildWindow()
     ListView1 = new ListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setToolTip(QStringLiteral("Lista de Usuarios/User List"));
-    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("ipvirtual")}, {90, 70});
+    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("ipvirtual")}, {70, 46});
     ListView1->setImageList(userFaces());
 
     DHTMLEdit1 = new HtmlView(this);
