@@ -6,11 +6,6 @@
 
 using namespace Function;
 
-QString htmlText(QString s)
-{
-    return s.replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
-}
-
 void writeChatLine(platform::HtmlView& view, QString tmstr)
 {
     using platform::resumeNext;

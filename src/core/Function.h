@@ -19,7 +19,7 @@ extern QString MiNick;            // own nick
 extern QString NickAnterior;      // alternate nick, and the nick before a change
 extern QString PassIRC;           // password of the connection
 extern QString ServidorIRC;       // chat server host
-extern qint16 PuertoIRC;          // chat server port
+extern quint16 PuertoIRC;         // chat server port
 extern QString CanalActual;       // room of the main window, with its '#'
 extern QString NickSeleccionado;  // nick last chosen in a user list
 extern QString SalaSeleccionada;  // room last chosen in the room list
@@ -72,8 +72,8 @@ struct DatosServidor {
     QString NombresSalas;
     std::vector<DatosSala> Salas;
     QString LoginServer;
-    qint16 LoginPort = 0;
-    QString LoginPortTexto;  // the port as the file writes it, shown in the port box
+    quint16 LoginPort = 0;   // 0: the file's text is no port
+    QString LoginPortTexto;  // the port as the file writes it
 };
 extern QString ArchivoINI;
 extern std::array<QString, 31> Secciones;  // 1 to 30
@@ -119,8 +119,10 @@ void GuardaDatos();
 void CargaSecciones();
 bool CargaServidor(qint16 area, const QString& name);
 QString LeeINI(const QString& section, const QString& key);
-// A port is a whole number from 0 to 32767 written in digits; -1 otherwise.
-qint16 PuertoDeTexto(const QString& text);
+// Every port the program takes goes through here: a whole number from 1 to
+// 65535 in digits, leading zeros allowed, blanks around it ignored; 0 when
+// the text is no port.
+quint16 PuertoDeTexto(const QString& text);
 
 // One row of the room list from a LIST reply; returns "".
 QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);

@@ -1,6 +1,5 @@
 // The dispatcher of received lines: PING, the line split, the shared values
 // of a line, and every command and numeric the client acts on.
-#include "core/ChatView.h"
 #include "core/Function.h"
 #include "core/ReceivedLine.h"
 #include "core/UserList.h"
@@ -46,7 +45,7 @@ int pingPosition(const QString& line)
 
 QString frmIRC::processParam(QString& msg)
 {
-    msg = htmlText(msg);
+    msg = TextoHTML(msg);
     if (msg.startsWith(u':'))
         return msg.mid(1);
     const qsizetype blank = msg.indexOf(u' ');
@@ -239,7 +238,7 @@ void frmIRC::refreshCount()
 
 void frmIRC::privmsgLine(ReceivedLine& l)
 {
-    const QString nick = htmlText(l.sender);
+    const QString nick = TextoHTML(l.sender);
     const QString target = processParam(l.parameters);
     QString rest = processRest(l.parameters);
     const QString text = processParam(rest);
@@ -290,7 +289,7 @@ void frmIRC::joinLine(ReceivedLine& l)
         w->NickJoin(sender, l.hostKey);
         return;
     }
-    const QString nick = htmlText(sender);
+    const QString nick = TextoHTML(sender);
     if (sender == MiNick) {
         Picture6->hide();
         Picture5->show();
@@ -309,7 +308,7 @@ void frmIRC::joinLine(ReceivedLine& l)
         New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M + u'.');
     refreshCount();
     for (const QString& other : clonesOf(*ListView1, sender, l.hostKey))
-        New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
+        New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + TextoHTML(other) +
                 QStringLiteral(" ]"));
 }
 
@@ -325,7 +324,7 @@ void frmIRC::kickLine(ReceivedLine& l)
         return;
     }
     if (VerMovimiento)
-        New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
+        New_msg(QStringLiteral("<font color=Silver> [ ") + TextoHTML(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
                 kicked + QStringLiteral(" ] en ") + M);
     const int pos = ListView1->find(kicked);
     if (pos >= 0)
@@ -339,7 +338,7 @@ void frmIRC::quitLine(ReceivedLine& l)
     const QList<int> entries = ListView1->findAll(l.sender);
     if (VerMovimiento)
         for (qsizetype i = 0; i < entries.size(); ++i)
-            New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) +
+            New_msg(QStringLiteral("<font color=Silver> [ ") + TextoHTML(l.sender) +
                     QStringLiteral(" ] a cerrado su Cliente [ ") + quitText + QStringLiteral(" ] "));
     if (!entries.isEmpty())
         removeUser(entries.first());
@@ -369,7 +368,7 @@ void frmIRC::nickLine(ReceivedLine& l)
         const int pos = ListView1->add(newNick, icon);
         ListView1->setSubItem(pos, 1, l.hostKey);
         if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [") + htmlText(sender) +
+            New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(sender) +
                     QStringLiteral(" ] a Cambiado su Nick por [ ") + newNick + QStringLiteral(" ]."));
         if (newNick == MiNick)
             ListView1->setForeColor(pos, ownNickColor());
@@ -388,7 +387,7 @@ void frmIRC::partLine(ReceivedLine& l)
         return;
     }
     if (VerMovimiento)
-        New_msg(QStringLiteral("<font color=Silver> [") + htmlText(l.sender) + QStringLiteral(" ] a Salido de ") +
+        New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(l.sender) + QStringLiteral(" ] a Salido de ") +
                 roomName + u'.');
     const int pos = ListView1->find(l.sender);
     if (pos >= 0)

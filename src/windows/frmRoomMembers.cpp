@@ -61,10 +61,10 @@ void frmRoom::NickJoin(const QString& LLega, const QString& IpEntrante)
         addEntry(n, icon, IpEntrante);
     }
     if (VerMovimiento)
-        statusLine(QStringLiteral(" [") + htmlText(n) + QStringLiteral(" ] a Entrado a ") + htmlText(roomName()) + u'.');
+        statusLine(QStringLiteral(" [") + TextoHTML(n) + QStringLiteral(" ] a Entrado a ") + TextoHTML(roomName()) + u'.');
     refreshCount();
     for (const QString& other : clonesOf(*ListView1, n, IpEntrante))
-        statusLine(QStringLiteral(" Clones [") + htmlText(LLega) + QStringLiteral(" | ") + htmlText(other) +
+        statusLine(QStringLiteral(" Clones [") + TextoHTML(LLega) + QStringLiteral(" | ") + TextoHTML(other) +
                    QStringLiteral(" ]"));
 }
 
@@ -74,8 +74,8 @@ void frmRoom::nickexpulsado(const QString& Entrante, const QString& Saliente, co
     if (i >= 0) {
         ListView1->remove(i);
         if (VerMovimiento)
-            statusLine(QStringLiteral(" [ ") + htmlText(Entrante) + QStringLiteral(" ] a  Expulsado a  [ ") +
-                       htmlText(Saliente) + QStringLiteral(" ] en ") + htmlText(salede));
+            statusLine(QStringLiteral(" [ ") + TextoHTML(Entrante) + QStringLiteral(" ] a  Expulsado a  [ ") +
+                       TextoHTML(Saliente) + QStringLiteral(" ] en ") + TextoHTML(salede));
     }
     refreshCount();
 }
@@ -93,8 +93,8 @@ void frmRoom::NickChange(const QString& viejo, const QString& nuevo, const QStri
         if (nuevo == MiNick)
             ListView1->setForeColor(pos, ownNickColor());
         if (VerMovimiento)
-            statusLine(QStringLiteral(" [") + htmlText(viejo) + QStringLiteral(" ] a Cambiado su Nick por [ ") +
-                       htmlText(nuevo) + QStringLiteral(" ]."));
+            statusLine(QStringLiteral(" [") + TextoHTML(viejo) + QStringLiteral(" ] a Cambiado su Nick por [ ") +
+                       TextoHTML(nuevo) + QStringLiteral(" ]."));
     }
     refreshCount();
 }
@@ -105,8 +105,8 @@ void frmRoom::NickClose(QString Saliente, QString qMensaje)
     if (i >= 0) {
         ListView1->remove(i);
         if (VerMovimiento)
-            statusLine(QStringLiteral(" [ ") + htmlText(Saliente) + QStringLiteral(" ] a cerrado su Cliente [ ") +
-                       htmlText(qMensaje) + QStringLiteral(" ] "));
+            statusLine(QStringLiteral(" [ ") + TextoHTML(Saliente) + QStringLiteral(" ] a cerrado su Cliente [ ") +
+                       TextoHTML(qMensaje) + QStringLiteral(" ] "));
     }
     refreshCount();
 }
@@ -117,7 +117,7 @@ void frmRoom::NickPart(const QString& Saliente, const QString& qMensaje)
     if (i >= 0) {
         ListView1->remove(i);
         if (VerMovimiento)
-            statusLine(QStringLiteral(" [") + htmlText(Saliente) + QStringLiteral(" ] a Salido de ") + htmlText(qMensaje) +
+            statusLine(QStringLiteral(" [") + TextoHTML(Saliente) + QStringLiteral(" ] a Salido de ") + TextoHTML(qMensaje) +
                        u'.');
     }
     refreshCount();

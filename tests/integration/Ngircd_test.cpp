@@ -35,7 +35,7 @@ protected:
         NickAnterior = QStringLiteral("trovelin_");
         CanalActual = QStringLiteral("#sala");
         ServidorIRC = QStringLiteral("127.0.0.1");
-        PuertoIRC = qint16(ngircd.port());
+        PuertoIRC = ngircd.port();
         irc->ConnectarChat();
         return irc;
     }
