@@ -2,17 +2,21 @@
 // 127.0.0.1:6667 (scripts/run-local starts one; the server settings file must
 // name the same port) and saves a picture of each window on the way: start,
 // connect dialog, chat, server console, whois, the text style, decorations
-// and emoticons, styled lines as another user sends them back, and a second
-// room in its own window (with its menu open, made small and large).
+// and emoticons, styled lines as another user sends them back, the team
+// and game windows, and a second room in its own window (with its menu
+// open, made small and large).
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "platform/MovieControl.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
@@ -84,6 +88,7 @@ struct Peer {
 
 int main(int argc, char** argv)
 {
+    platform::prepareMovieEngine();
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     if (argc > 2)
@@ -198,6 +203,13 @@ int main(int argc, char** argv)
     wait(800);
     shot(irc, "11-styled-lines");
 
+    irc->Command32_Click();
+    wait(3000);
+    shot(frmVexlo::instance(), "12-team");
+    irc->Command34_Click();
+    wait(3000);
+    shot(frmPlay::instance(), "13-game");
+
     // A second room in a window of its own, with a crowd and a conversation.
     irc->send(QStringLiteral("JOIN #tertulia"));
     std::vector<std::unique_ptr<Peer>> crowd;
@@ -225,21 +237,21 @@ int main(int argc, char** argv)
     room->move(60, 60);
     room->raise();
     wait(800);
-    shot(room, "12-room");
+    shot(room, "14-room");
 
     // Its menu, open on a nick: the whole screen, since the menu is a window of its own.
     room->ListView1->select(2);
     const QRect row = room->ListView1->visualRect(room->ListView1->model()->index(2, 0));
     room->ListView1_MouseUp(Qt::RightButton, row.center());
     wait(400);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/13-room-menu.png"));
-    std::printf("%s/13-room-menu.png\n", qPrintable(outDir));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/15-room-menu.png"));
+    std::printf("%s/15-room-menu.png\n", qPrintable(outDir));
     room->mpop->hide();
 
     room->resize(300, 200);
-    shot(room, "14-room-small");
+    shot(room, "16-room-small");
     room->resize(1000, 680);
-    shot(room, "15-room-large");
+    shot(room, "17-room-large");
     std::fflush(stdout);
     std::_Exit(0);
 }
