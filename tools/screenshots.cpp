@@ -3,17 +3,20 @@
 // name the same port) and saves a picture of each window on the way: start,
 // connect dialog, chat (and a busy room at three window sizes, with the
 // conversation's size printed), the save dialog, server console, whois, the
-// text style, decorations and emoticons, and styled lines as another user
-// sends them back.
+// text style, decorations and emoticons, styled lines as another user sends
+// them back, and the team and game windows.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "platform/MovieControl.h"
 #include "platform/Translations.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
@@ -83,6 +86,7 @@ struct Peer {
 
 int main(int argc, char** argv)
 {
+    platform::prepareMovieEngine();
     QApplication app(argc, argv);
     platform::installQtSpanish();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
@@ -224,6 +228,13 @@ int main(int argc, char** argv)
         ana.say("PRIVMSG #amistad :" + line);
     wait(800);
     shot(irc, "11-styled-lines");
+
+    irc->Command32_Click();
+    wait(3000);
+    shot(frmVexlo::instance(), "12-team");
+    irc->Command34_Click();
+    wait(3000);
+    shot(frmPlay::instance(), "13-game");
     std::fflush(stdout);
     std::_Exit(0);
 }
