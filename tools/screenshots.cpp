@@ -1,10 +1,11 @@
 // Runs the program through a short session against the chat server on
 // 127.0.0.1:6667 (scripts/run-local starts one; the server settings file must
 // name the same port) and saves a picture of each window on the way: start,
-// connect dialog, chat, server console, whois, the text style, decorations
-// and emoticons, styled lines as another user sends them back, the team
-// and game windows, and a second room in its own window (with its menu
-// open, made small and large).
+// connect dialog, chat (and a busy room at three window sizes, with the
+// conversation's size printed), the save dialog, server console, whois, the
+// text style, decorations and emoticons, styled lines as another user sends
+// them back, the team and game windows, and a second room in its own window
+// (with its menu open, made small and large).
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -17,6 +18,7 @@
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
+#include "platform/Translations.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
@@ -34,6 +36,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -90,6 +93,7 @@ int main(int argc, char** argv)
 {
     platform::prepareMovieEngine();
     QApplication app(argc, argv);
+    platform::installQtSpanish();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     if (argc > 2)
         port = quint16(QByteArray(argv[2]).toUShort());
@@ -128,6 +132,33 @@ int main(int argc, char** argv)
     irc->txtChatMsg->setPlainText(QStringLiteral("escribiendo..."));
     wait(800);
     shot(irc, "4-chat");
+
+    // A busy room at three window sizes; the conversation's size goes to the
+    // output beside each picture.
+    for (int i = 1; i <= 30; ++i) {
+        Peer& who = i % 2 ? ana : luis;
+        who.say("PRIVMSG #amistad :linea " + QByteArray::number(i) +
+                " de una charla animada, con bastante texto para llenar la vista :)");
+    }
+    wait(800);
+    const QSize sizes[] = {{800, 600}, {1220, 760}, {1920, 1080}};
+    for (const QSize& size : sizes) {
+        irc->resize(size);
+        wait(300);
+        std::printf("window %dx%d: conversation %dx%d\n", irc->width(), irc->height(), irc->DHTMLEdit1->width(),
+                    irc->DHTMLEdit1->height());
+        shot(irc, qPrintable(QStringLiteral("4-chat-%1x%2").arg(size.width()).arg(size.height())));
+    }
+    irc->resize(1220, 760);
+
+    // The standard save dialog, as "Guardar" shows it.
+    QTimer::singleShot(0, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            shot(d, "4-save-dialog");
+            d->close();
+        }
+    });
+    irc->Command8_Click();
 
     frmServer::instance()->Show();
     shot(frmServer::instance(), "5-server");
