@@ -4,7 +4,8 @@
 // connect dialog, chat (and a busy room at three window sizes, with the
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
-// them back, and the team and game windows.
+// them back, the team and game windows, and a second room in its own window
+// (with its menu open, made small and large).
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -21,10 +22,12 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
+#include "windows/frmRoom.h"
 #include "windows/frmicon.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,6 +39,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -235,6 +240,49 @@ int main(int argc, char** argv)
     irc->Command34_Click();
     wait(3000);
     shot(frmPlay::instance(), "13-game");
+
+    // A second room in a window of its own, with a crowd and a conversation.
+    irc->send(QStringLiteral("JOIN #tertulia"));
+    std::vector<std::unique_ptr<Peer>> crowd;
+    for (const char* nick : {"carmen", "diego", "elena", "fabio", "gloria", "hugo", "ines", "jorge", "karla",
+                             "lalo", "mimi", "nacho", "olga", "pablo", "quique", "rita"}) {
+        crowd.push_back(std::make_unique<Peer>(nick));
+        crowd.back()->say("JOIN #tertulia");
+    }
+    ana.say("JOIN #tertulia");
+    wait(500);
+    crowd[0]->say("PRIVMSG #tertulia :buenas tardes a todos :)");
+    crowd[3]->say(QByteArray("PRIVMSG #tertulia :") + c + "03alguien vio el partido de ayer? " + b + "golazo" + b);
+    ana.say("PRIVMSG #tertulia :yo lo vi, que final mas emocionante :D");
+    crowd[5]->say("NICK hugo_bar");
+    frmRoom* room = Function::VentanasSala.first(frmRoom::captionFor(QStringLiteral("tertulia")));
+    if (!room) {
+        std::fprintf(stderr, "screenshots: no window for #tertulia\n");
+        std::_Exit(1);
+    }
+    room->Text2->setText(QStringLiteral("hola tertulia"));
+    room->Command1_Click();
+    crowd[8]->say("PART #tertulia :vuelvo luego");
+    crowd[2]->say("PRIVMSG #tertulia :bienvenida marta, pasa y sientate (h)");
+    room->Text2->setText(QStringLiteral("gracias elena, que tal todo?"));
+    room->move(60, 60);
+    room->raise();
+    wait(800);
+    shot(room, "14-room");
+
+    // Its menu, open on a nick: the whole screen, since the menu is a window of its own.
+    room->ListView1->select(2);
+    const QRect row = room->ListView1->visualRect(room->ListView1->model()->index(2, 0));
+    room->ListView1_MouseUp(Qt::RightButton, row.center());
+    wait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/15-room-menu.png"));
+    std::printf("%s/15-room-menu.png\n", qPrintable(outDir));
+    room->mpop->hide();
+
+    room->resize(300, 200);
+    shot(room, "16-room-small");
+    room->resize(1000, 680);
+    shot(room, "17-room-large");
     std::fflush(stdout);
     std::_Exit(0);
 }
