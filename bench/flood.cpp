@@ -1,5 +1,7 @@
 // An in-process server sends 100,000 PRIVMSG lines for the main room through
 // the real socket, then "PING :fin"; times from the first line to the PONG.
+// "bench_flood N" first ignores N nicks that do not speak and turns the
+// flood check on: every line then asks the ignore list and the check.
 #include "common/BenchSupport.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
@@ -10,12 +12,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const int ignored = argc > 1 ? QByteArray(argv[1]).toInt() : 0;
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
     if (!irc) {
         std::fprintf(stderr, "the client did not connect\n");
         return 1;
     }
+    for (int i = 0; i < ignored; ++i)
+        Function::Ignorar(QStringLiteral("callado%1").arg(i), QStringLiteral("+"));
+    Function::AntiFlood = ignored > 0;
 
     const int total = 100000;
     QByteArray flood;
@@ -35,7 +41,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const double seconds = clock.elapsed() / 1000.0;
-    std::printf("flood: %d lines to the PONG in %.2f s: %.0f lines/s; view holds %d; peak memory %.1f MiB\n", total,
-                seconds, total / seconds, irc->DHTMLEdit1->fragmentCount(), bench::peakMiB());
+    std::printf("flood: %d lines to the PONG in %.2f s: %.0f lines/s; view holds %d; peak memory %.1f MiB; %d ignored, "
+                "flood check %s\n",
+                total, seconds, total / seconds, irc->DHTMLEdit1->fragmentCount(), bench::peakMiB(), ignored,
+                Function::AntiFlood ? "on" : "off");
     return 0;
 }

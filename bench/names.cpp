@@ -1,6 +1,7 @@
 // A names list of 10,000 users (in several 353 lines, as servers send it)
 // into the main room, then 10,000 JOIN and 10,000 PART lines; prints the
 // milliseconds of each phase, each timed to the PONG of a trailing PING.
+// "bench_names USERS N" first ignores the first N of the joining users.
 #include "common/BenchSupport.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
@@ -12,12 +13,15 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const int users = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
+    const int ignored = argc > 2 ? QByteArray(argv[2]).toInt() : 0;
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
     if (!irc) {
         std::fprintf(stderr, "the client did not connect\n");
         return 1;
     }
+    for (int i = 0; i < ignored; ++i)
+        Function::Ignorar(QStringLiteral("nuevo%1").arg(i), QStringLiteral("+"));
 
     // Names as servers send them: lines of at most about 400 bytes.
     QByteArray names, line;
@@ -43,7 +47,7 @@ int main(int argc, char** argv)
     const int afterJoins = irc->ListView1->count();
     const double p = bench::timeToPong(server, parts, "parts");
     std::printf("names: %d users: names list %.1f ms (%d entries), %d joins %.1f ms (%d entries), %d parts %.1f ms "
-                "(%d entries)\n",
-                users, n, afterNames, users, j, afterJoins, users, p, irc->ListView1->count());
+                "(%d entries); %d ignored\n",
+                users, n, afterNames, users, j, afterJoins, users, p, irc->ListView1->count(), ignored);
     return 0;
 }

@@ -22,6 +22,10 @@ bool AlertaPrivados, MostrarMSN, PublicarMusica;
 platform::WindowSlotsOf<frmRoom> VentanasSala;
 platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
 
+IgnoreSlots ListaIgnorados(10001);
+std::array<QString, 2> UltimosMensajes;
+qint16 TurnoFlood;
+
 std::array<QString, 6> FormatoTexto;
 
 QString ArchivoINI;
@@ -47,6 +51,10 @@ void ResetState()
 
     VentanasSala.reset();
     VentanasPrivado.reset();
+
+    ListaIgnorados.clear();
+    UltimosMensajes = {};
+    TurnoFlood = 0;
 
     FormatoTexto = {};
 
@@ -78,18 +86,6 @@ void MuestraAlerta(const QString& text, const QString& title, const QString& lin
     Q_UNUSED(text);
     Q_UNUSED(title);
     Q_UNUSED(link);
-}
-
-bool EstaIgnorado(const QString& nick)
-{
-    Q_UNUSED(nick);
-    return false;
-}
-
-void ControlFlood(const QString& text, const QString& nick)
-{
-    Q_UNUSED(text);
-    Q_UNUSED(nick);
 }
 
 }  // namespace Function

@@ -38,6 +38,17 @@ void ConnectedClient::receive(const QStringList& lines)
     sync();
 }
 
+QStringList ConnectedClient::sentLines()
+{
+    const QString token = QStringLiteral(":look%1").arg(++syncs_);
+    server.sends(QStringLiteral("PING ") + token);
+    EXPECT_TRUE(server.clientSent(QStringLiteral("PONG ") + token)) << "client did not answer " << token.toStdString();
+    QStringList lines = server.lines();
+    lines.removeAll(QStringLiteral("PONG ") + token);
+    server.clearLines();
+    return lines;
+}
+
 QStringList ConnectedClient::statusLines() const
 {
     QStringList lines = irc->txtStatus->text().split(u'\n', Qt::SkipEmptyParts);
