@@ -12,9 +12,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Function::ResetState();
     frmIRC* irc = frmIRC::instance();
     irc->Show();
-    Function::AutoScroll = true;
     QCoreApplication::processEvents();
 
     const QString c = platform::Chr(3), b = platform::Chr(2);

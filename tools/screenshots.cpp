@@ -66,6 +66,7 @@ int main(int argc, char** argv)
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     QDir().mkpath(outDir);
 
+    Function::ResetState();
     frmIRC* irc = frmIRC::instance();
     irc->Show();
     shot(irc, "1-start");

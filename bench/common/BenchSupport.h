@@ -75,6 +75,7 @@ private:
 // null when it did not register.
 inline frmIRC* connectShown(Server& server)
 {
+    Function::ResetState();
     frmIRC* irc = frmIRC::instance();
     irc->Show();
     Function::MiNick = QStringLiteral("yo");

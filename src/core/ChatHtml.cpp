@@ -9,11 +9,11 @@
 // The module compares text without regard to case. List and colour codes
 // hold only slashes, digits, commas and Chr(3), which no case folding
 // reaches, so their searches compare exactly: the same matches, faster.
+#include "core/ColourCodes.h"
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "platform/Errors.h"
 
-#include <algorithm>
 #include <array>
 #include <bitset>
 #include <vector>
@@ -255,93 +255,25 @@ void replaceListPictures(QString& text)
             text.replace(listPictures()[size_t(k)].code, listPictures()[size_t(k)].tag);
 }
 
-// --- IRC codes
-
-struct RenderState {
-    qint16 foreground = 0;
-    qint16 background = 0;
-    bool colourOpen = false;
-    bool boldOpen = false;
-    bool underlineOpen = false;
-};
-
-// Replaces the first occurrence in the text of a code that begins with
-// Chr(3); only the places of Chr(3) need a look.
-void replaceFirstCode(QString& text, QStringView code, const QString& with)
-{
-    for (qsizetype at = text.indexOf(u'\x03'); at >= 0; at = text.indexOf(u'\x03', at + 1)) {
-        if (QStringView(text).sliced(at).startsWith(code)) {
-            text.replace(at, code.size(), with);
-            return;
-        }
-    }
-}
-
-qint16 number(const QString& text, qsizetype at, int digits)
-{
-    qint16 n = 0;
-    for (qsizetype i = at; i < at + digits; ++i)
-        n = qint16(n * 10 + (text[i].unicode() - u'0'));
-    return n;
-}
-
-// The colour codes in the order they are tried: digits of the foreground,
-// then digits of the background after a comma (0: the background stays).
-struct ColourPattern {
-    int foreground;
-    int background;
-};
-constexpr std::array<ColourPattern, 6> kColourPatterns = {{{1, 2}, {1, 1}, {2, 2}, {2, 1}, {2, 0}, {1, 0}}};
-
-// Each code is looked up again from the start of the text and the search
-// goes on one place after the Chr(3) just handled, even when that Chr(3) was
-// removed: a Chr(3) right after a removed one is skipped, and a later code
-// may then replace the skipped one instead of its own.
-void replaceColours(QString& text, RenderState& s)
-{
-    static const QString kClose = u"</font>"_s;
-    for (qsizetype at = text.indexOf(u'\x03'); at >= 0; at = text.indexOf(u'\x03', at + 1)) {
-        const qsizetype rest = at + 1;
-        auto digits = [&](qsizetype from, int count) {
-            for (qsizetype i = rest + from; i < rest + from + count; ++i)
-                if (i >= text.size() || !isDigit(text.at(i)))
-                    return false;
-            return true;
-        };
-        auto matches = [&](const ColourPattern& p) {
-            if (!digits(0, p.foreground))
-                return false;
-            if (p.background == 0)
-                return true;
-            const qsizetype comma = rest + p.foreground;
-            return comma < text.size() && text.at(comma) == u',' && digits(p.foreground + 1, p.background);
-        };
-        if (!digits(0, 1)) {
-            replaceFirstCode(text, u"\x03", s.colourOpen ? kClose : QString());
-            s.colourOpen = false;
-            continue;
-        }
-        const ColourPattern& p = *std::find_if(kColourPatterns.begin(), kColourPatterns.end(), matches);
-        s.foreground = number(text, rest, p.foreground);
-        if (p.background)
-            s.background = number(text, rest + p.foreground + 1, p.background);
-        const qsizetype length = 1 + p.foreground + (p.background ? 1 + p.background : 0);
-        QString tag = s.colourOpen ? kClose : QString();
-        tag.reserve(64);
-        tag.append(u"<font color='").append(ColorHTML(s.foreground)).append(u"' STYLE='background: ")
-            .append(ColorHTML(s.background)).append(u"'>");
-        replaceFirstCode(text, QStringView(text).sliced(at, length), tag);
-        s.colourOpen = true;
-    }
-}
+// --- Bold and underline
 
 // Chr(2) and Chr(31) switch on and off, from the first to the last.
-void replaceToggles(QString& text, char16_t code, bool& open, const QString& on, const QString& off)
+void replaceToggles(QString& text, char16_t code, bool& open, QStringView on, QStringView off)
 {
-    for (qsizetype at = text.indexOf(QChar(code)); at >= 0; at = text.indexOf(QChar(code), at)) {
+    qsizetype at = text.indexOf(QChar(code));
+    if (at < 0)
+        return;
+    QString out;
+    out.reserve(text.size() + 4 * text.count(QChar(code)));
+    qsizetype copied = 0;
+    for (; at >= 0; at = text.indexOf(QChar(code), copied)) {
+        out.append(QStringView(text).sliced(copied, at - copied));
         open = !open;
-        text.replace(at, 1, open ? on : off);
+        out.append(open ? on : off);
+        copied = at + 1;
     }
+    out.append(QStringView(text).sliced(copied));
+    text = out;
 }
 
 }  // namespace
@@ -349,19 +281,20 @@ void replaceToggles(QString& text, char16_t code, bool& open, const QString& on,
 QString FormatoHTML(QString& text)
 {
     using platform::resumeNext;
-    RenderState s;
-    resumeNext([&] { replaceEmoticons(text); });
-    resumeNext([&] { replaceListPictures(text); });
-    resumeNext([&] { replaceColours(text, s); });
-    resumeNext([&] { replaceToggles(text, 2, s.boldOpen, u"<b>"_s, u"</b>"_s); });
-    resumeNext([&] { replaceToggles(text, 31, s.underlineOpen, u"<u>"_s, u"</u>"_s); });
-    resumeNext([&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
-    resumeNext([&] {
-        if (s.underlineOpen)
+    ColourState colour;
+    bool bold = false, underline = false;
+    resumeNext("FormatoHTML emoticons", [&] { replaceEmoticons(text); });
+    resumeNext("FormatoHTML list pictures", [&] { replaceListPictures(text); });
+    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, colour); });
+    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, bold, u"<b>", u"</b>"); });
+    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, underline, u"<u>", u"</u>"); });
+    resumeNext("FormatoHTML plain", [&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
+    resumeNext("FormatoHTML closing tags", [&] {
+        if (underline)
             text += u"</u>"_s;
-        if (s.boldOpen)
+        if (bold)
             text += u"</b>"_s;
-        if (s.colourOpen)
+        if (colour.open)
             text += u"</font>"_s;
     });
     return text;

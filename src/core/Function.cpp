@@ -5,26 +5,19 @@
 
 namespace Function {
 
+// The shared state. Its start values are given in ResetState() alone, which
+// start-up and the tests both call.
 QString MiNick, NickAnterior, PassIRC, ServidorIRC;
-qint16 PuertoIRC = 0;
+qint16 PuertoIRC;
 QString CanalActual, NickSeleccionado, SalaSeleccionada, TextoMarquesina;
-bool Conectado = false;
-bool EsOperador = false;
+bool Conectado, EsOperador;
 
 QString NickGuardado, AlternoGuardado, PassGuardado, AdornoIzquierdo, AdornoDerecho;
 QString ColorIzquierdo, ColorCentral, ColorFondo, ColorDerecho, CodigoBold, CodigoUnder;
 QString TextoContestadora;
 
-bool PublicarPrivados = false;
-bool AntiFlood = false;
-bool PrivadosEnChat = false;
-bool PrivadosEnVentanas = false;
-bool VerMovimiento = true;
-bool AutoScroll = true;
-bool Invitaciones = false;
-bool AlertaPrivados = true;
-bool MostrarMSN = false;
-bool PublicarMusica = false;
+bool PublicarPrivados, AntiFlood, PrivadosEnChat, PrivadosEnVentanas, VerMovimiento, AutoScroll, Invitaciones;
+bool AlertaPrivados, MostrarMSN, PublicarMusica;
 
 std::array<QString, 6> FormatoTexto;
 
@@ -32,7 +25,7 @@ QString ArchivoINI;
 std::array<QString, 31> Secciones;
 std::vector<DatosServidor> Servidores;
 QString BufferINI;
-qint32 LargoINI = 0;
+qint32 LargoINI;
 
 void ResetState()
 {
@@ -40,13 +33,17 @@ void ResetState()
     PuertoIRC = 0;
     CanalActual = NickSeleccionado = SalaSeleccionada = TextoMarquesina = QString();
     Conectado = EsOperador = false;
+
     NickGuardado = AlternoGuardado = PassGuardado = AdornoIzquierdo = AdornoDerecho = QString();
     ColorIzquierdo = ColorCentral = ColorFondo = ColorDerecho = CodigoBold = CodigoUnder = QString();
     TextoContestadora = QString();
+
     PublicarPrivados = AntiFlood = PrivadosEnChat = PrivadosEnVentanas = Invitaciones = false;
     VerMovimiento = AutoScroll = AlertaPrivados = true;
     MostrarMSN = PublicarMusica = false;
+
     FormatoTexto = {};
+
     ArchivoINI = QString();
     Secciones = {};
     Servidores.clear();
@@ -56,7 +53,7 @@ void ResetState()
 
 void Espera(float seconds)
 {
-    platform::resumeNext([&] {
+    platform::resumeNext("Espera", [&] {
         // The clock reads seconds since midnight; a wait across midnight
         // moves its end back by one day.
         const double start = platform::Timer();

@@ -70,7 +70,8 @@ extern std::vector<DatosServidor> Servidores;
 extern QString BufferINI;
 extern qint32 LargoINI;
 
-// Resets every shared value to its start value (a fresh program).
+// Gives every shared value its start value: start-up calls it first, and
+// the tests before each test (a fresh program).
 void ResetState();
 
 // --- Module procedures ------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/HtmlView.h"
+#include "platform/LineReader.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/Skin.h"
@@ -37,12 +38,15 @@ const QString kWelcomePicture =
 frmIRC::frmIRC()
 {
     sockIRC = new TcpClient(this);
+    lineReader_ = new LineReader(sockIRC);
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
+    // Boxes that received lines would stack while one of theirs is open.
+    setDivertedBoxSink([this](const QString& line) { display(line); });
 }
 
-frmIRC::~frmIRC() = default;
+frmIRC::~frmIRC() { setDivertedBoxSink({}); }
 
 // --- Start-up and shutdown ------------------------------------------------------------
 

@@ -3,7 +3,6 @@
 // received lines, the main room's view and user list, the chat and private
 // boxes, the toolbar with the option flags, start-up and shutdown.
 #include "platform/Form.h"
-#include "platform/WireText.h"
 
 #include <QString>
 
@@ -14,11 +13,13 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+struct ReceivedLine;
 
 namespace platform {
 class ClickLabel;
 class DefaultButtons;
 class HtmlView;
+class LineReader;
 class ListBox;
 class ListView;
 class LogBox;
@@ -141,7 +142,7 @@ public:
 
     // --- Event handlers -------------------------------------------------------
     void sockIRC_Connect();
-    void sockIRC_DataArrival(qsizetype bytesTotal);
+    void sockIRC_LineArrival(const QByteArray& line);
     void sockIRC_Close();
     void sockIRC_Error();
     void cmdDisconnect_Click();
@@ -178,13 +179,17 @@ private:
     QWidget* buildSidePanel();
     QWidget* buildBottom();
     void nickFailure(const QString& text);
-    void roomEvent(const QString& command, const QString& sender, const QString& body,
-                   QString& parameters, const QString& hostKey, const QString& lineChannel);
+    // The main room's events, one line each.
+    void privmsgLine(ReceivedLine& l);
+    void joinLine(ReceivedLine& l);
+    void kickLine(ReceivedLine& l);
+    void quitLine(ReceivedLine& l);
+    void nickLine(ReceivedLine& l);
+    void partLine(ReceivedLine& l);
+    void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
     void removeUser(int position);
     void refreshCount();
-    void takeLines();
 
-    platform::LineFramer framer_;
-    bool resumePosted_ = false;
+    platform::LineReader* lineReader_;  // the lines sockIRC receives
 };

@@ -72,18 +72,18 @@ void frmIRC::txtNick_Change() { TxtPass->clear(); }
 void frmIRC::New_msg(QString tmstr)
 {
     QString t;
-    resumeNext([&] { t = FormatoHTML(tmstr); });
-    resumeNext([&] {
+    resumeNext("New_msg FormatoHTML", [&] { t = FormatoHTML(tmstr); });
+    resumeNext("New_msg script strip", [&] {
         t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
     });
-    resumeNext([&] { t = EscapaJS(t); });
+    resumeNext("New_msg EscapaJS", [&] { t = EscapaJS(t); });
     t += QStringLiteral("</font></b></u><br>");
-    resumeNext([&] {
+    resumeNext("New_msg writeln", [&] {
         DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
                                QStringLiteral("JavaScript"));
     });
     if (AutoScroll)
-        resumeNext([this] { DHTMLEdit1->scroll(0, 800000000); });
+        resumeNext("New_msg scroll", [this] { DHTMLEdit1->scroll(0, 800000000); });
 }
 
 void frmIRC::display(const QString& msg)

@@ -11,6 +11,7 @@
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
 #include "platform/Text.h"
+#include "platform/WireText.h"
 #include "windows/frmServer.h"
 
 #include <QLineEdit>
@@ -67,37 +68,18 @@ void frmIRC::sockIRC_Connect()
          QStringLiteral(" vexloteam2009 :Vexlo Team"));
 }
 
-void frmIRC::sockIRC_DataArrival(qsizetype bytesTotal)
+void frmIRC::sockIRC_LineArrival(const QByteArray& line)
 {
-    Q_UNUSED(bytesTotal);
-    framer_.feed(sockIRC->GetData());
-    takeLines();
-}
-
-void frmIRC::takeLines()
-{
-    while (auto bytes = framer_.takeLine()) {
-        // A line may wait (a message box, a timed wait) with more lines
-        // behind it: a queued call takes those from inside the wait, so a
-        // PING behind a message box is answered at once. Lines stay whole
-        // and in order: each is taken once, by whoever comes first.
-        if (framer_.hasUntaken() && !resumePosted_) {
-            resumePosted_ = true;
-            QMetaObject::invokeMethod(this, [this] {
-                resumePosted_ = false;
-                guard("sockIRC_DataArrival", [this] { takeLines(); });
-            }, Qt::QueuedConnection);
-        }
-        BufferIRC = decodeLine(*bytes);
-        const QString line = BufferIRC;
-        resumeNext([this] { processCommand(); });
-        resumeNext([&] {
-            LogBox* log = frmServer::instance()->RichTextBox1;
-            log->setSelColor(Qt::white);
-            log->append(timeOfDay() + u' ' + line + QStringLiteral(" \r\n"));
-        });
-        BufferIRC.clear();
-    }
+    BufferIRC = decodeLine(line);
+    // Lines handled while this one waits (a message box) reuse BufferIRC.
+    const QString text = BufferIRC;
+    resumeNext("processCommand", [this] { processCommand(); });
+    resumeNext("frmServer log", [&] {
+        LogBox* log = frmServer::instance()->RichTextBox1;
+        log->setSelColor(Qt::white);
+        log->append(timeOfDay() + u' ' + text + QStringLiteral(" \r\n"));
+    });
+    BufferIRC.clear();
 }
 
 QString frmIRC::farewellLine()

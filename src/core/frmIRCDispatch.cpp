@@ -1,6 +1,7 @@
 // The dispatcher of received lines: PING, the line split, the shared values
 // of a line, and every command and numeric the client acts on.
 #include "core/Function.h"
+#include "core/ReceivedLine.h"
 #include "core/frmIRC.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
@@ -100,81 +101,57 @@ void frmIRC::processCommand()
         send(QStringLiteral("PONG ") + Mid(line, p + 5));
         display(QStringLiteral("PING? PONG!"));
     }
-    if (!line.startsWith(u':'))
+    ReceivedLine l = splitLine(line);
+    if (!l.prefixed)
         return;
-
-    // Split: sender, body, command, parameters. Positions in the line are
-    // 16-bit, as they were: a line whose first blank lies past 32767 fails.
-    const qint16 b = CInt(InStr(line, QStringLiteral(" ")));
-    if (b == 0) {
-        display(QStringLiteral("<> "));
+    const QString& command = l.command;
+    if (!l.hasCommand) {
+        display(u'<' + l.sender + QStringLiteral("> ") + l.body);
         return;
-    }
-    qint16 e = CInt(InStr(line, QStringLiteral("!")));
-    if (e == 0 || e > b)
-        e = b;
-    const QString sender = Mid(line, 2, e - 2);
-    const QString body = Mid(line, b + 1);
-    const int c = InStr(body, QStringLiteral(" "));
-    if (c == 0) {
-        display(u'<' + sender + QStringLiteral("> ") + body);
-        return;
-    }
-    const QString command = Left(body, c - 1);
-    QString parameters = Mid(body, c + 1);
-
-    // The host key: after the first "@", cut after "virtual" or to 6 characters.
-    const QString h = Mid(line, InStr(line, QStringLiteral("@")) + 1);
-    const int v = InStr(h, QStringLiteral("virtual"));
-    const QString hostKey = v > 0 ? Left(h, v + 6) : Left(h, 6);
-
-    // The line channel of JOIN and PART lines.
-    QString lineChannel;
-    if (InStr(line, QStringLiteral("JOIN")) > 0 || InStr(line, QStringLiteral("PART")) > 0) {
-        const qint16 hash = CInt(InStr(line, QStringLiteral("#")));
-        if (hash == 0) {
-            lineChannel = Left(line, b - 1);
-        } else {
-            const int end = InStr(hash + 1, line, QStringLiteral(" "));
-            lineChannel = end == 0 ? Mid(line, hash + 1) : Mid(line, hash + 1, end - hash - 1);
-        }
     }
 
     if (command == u"NOTICE" || command == u"MODE" || command == u"TOPIC" || command == u"331")
         return;
-    if (command == u"PRIVMSG" || command == u"JOIN" || command == u"KICK" || command == u"QUIT" ||
-        command == u"NICK" || command == u"PART" || command == u"353") {
-        roomEvent(command, sender, body, parameters, hostKey, lineChannel);
-        return;
-    }
+    if (command == u"PRIVMSG")
+        return privmsgLine(l);
+    if (command == u"JOIN")
+        return joinLine(l);
+    if (command == u"KICK")
+        return kickLine(l);
+    if (command == u"QUIT")
+        return quitLine(l);
+    if (command == u"NICK")
+        return nickLine(l);
+    if (command == u"PART")
+        return partLine(l);
+    if (command == u"353")
+        return namesLine(l);
     if (command == u"INVITE") {
         if (Invitaciones) {
-            QString rest = processRest(parameters);
+            QString rest = processRest(l.parameters);
             frmInvita::instance()->Text1->setText(Mid(processParam(rest), 2));
             frmInvita::instance()->Show();
         }
         return;
     }
     if (command == u"311" || command == u"312" || command == u"318" || command == u"319" ||
-        command == u"378") {
-        whoisReply(command, parameters);
-        return;
-    }
+        command == u"378")
+        return whoisReply(command, l.parameters);
     if (command == u"322") {
-        AgregaSala(322, MiNick, body);
+        AgregaSala(322, MiNick, l.body);
         return;
     }
     if (command == u"370") {
-        txtChatMsg->setPlainText(parameters);
+        txtChatMsg->setPlainText(l.parameters);
         return;
     }
     if (command == u"376") {
-        display(u'<' + sender + QStringLiteral("> ") + body);
+        display(u'<' + l.sender + QStringLiteral("> ") + l.body);
         send(QStringLiteral("JOIN ") + CanalActual);
         return;
     }
     if (command == u"396") {
-        MiNick = processParam(parameters);
+        MiNick = processParam(l.parameters);
         NickServidor = MiNick;
         txtNick->setText(MiNick);
         return;
@@ -183,26 +160,20 @@ void frmIRC::processCommand()
         MsgBox(QStringLiteral("Error"), vbOKOnly, appTitle());
         return;
     }
-    if (command == u"431") {
-        nickFailure(QStringLiteral("<!> Failed changing nickname (You have to supply a nickname)"));
-        return;
-    }
-    if (command == u"432") {
-        nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname you entered is not valid)"));
-        return;
-    }
-    if (command == u"433") {
-        nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname is allready in use)"));
-        return;
-    }
+    if (command == u"431")
+        return nickFailure(QStringLiteral("<!> Failed changing nickname (You have to supply a nickname)"));
+    if (command == u"432")
+        return nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname you entered is not valid)"));
+    if (command == u"433")
+        return nickFailure(QStringLiteral("<!> Failed changing nickname (The nickname is allready in use)"));
     if (command == u"465") {
-        MsgBox(Mid(body, InStr(body, QStringLiteral(":")) + 1), vbCritical,
+        MsgBox(Mid(l.body, InStr(l.body, QStringLiteral(":")) + 1), vbCritical,
                QStringLiteral("Mensaje de ") + ServidorIRC);
         return;
     }
     if (command == u"474") {
         if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [") + processParam(parameters) +
+            New_msg(QStringLiteral("<font color=Silver> [") + processParam(l.parameters) +
                     QStringLiteral(" ] No Puedes Entrar a la Sala,Has sido Baneado."));
         return;
     }
@@ -211,7 +182,7 @@ void frmIRC::processCommand()
                vbInformation, QStringLiteral("Mensaje de Cliente"));
         return;
     }
-    display(u'<' + sender + QStringLiteral("> ") + body);
+    display(u'<' + l.sender + QStringLiteral("> ") + l.body);
 }
 
 void frmIRC::whoisReply(const QString& command, QString& parameters)
@@ -270,152 +241,159 @@ void frmIRC::refreshCount()
     TxtUsala->setText(QString::number(ListView1->count()));
 }
 
-void frmIRC::roomEvent(const QString& command, const QString& sender, const QString& body,
-                       QString& parameters, const QString& hostKey, const QString& lineChannel)
+// --- Main room events and the user list -----------------------------------------------
+// Parameters are escaped in place by processParam, for the calls that follow.
+
+void frmIRC::privmsgLine(ReceivedLine& l)
+{
+    const QString nick = htmlText(l.sender);
+    const QString target = processParam(l.parameters);
+    QString rest = processRest(l.parameters);
+    const QString text = processParam(rest);
+    if (target != MiNick) {
+        if (EstaIgnorado(l.sender))
+            return;
+        const QString r = IdentificaChannel(l.body);
+        if (LCase(r) == mainRoom()) {
+            New_msg(QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ") + text);
+            if (AntiFlood)
+                ControlFlood(text, l.sender);
+        }
+        // Lines for other rooms wait for the room windows.
+        return;
+    }
+    if (PrivadosEnVentanas)
+        return;  // private windows come later
+    if (PrivadosEnChat)
+        New_msg(Chr(3) + QStringLiteral("0,17 ") + Chr(3) + QStringLiteral("01 [ ") + Chr(3) +
+                QStringLiteral("12") + nick + u' ' + Chr(3) +
+                QStringLiteral("01 ] Te Comenta Por Privado :  ") + Chr(3) + QStringLiteral("04 ") + text);
+    if (PublicarPrivados) {
+        QString repost = u'[' + l.sender + QStringLiteral(" ] Te Comenta Por Privado :  ") + text;
+        RoomMsg(repost, CanalActual);
+    }
+}
+
+void frmIRC::joinLine(ReceivedLine& l)
 {
     const QString M = mainRoom();
+    if (LCase(l.lineChannel) != M)
+        return;  // another room: its window comes later
+    const QString& sender = l.sender;
     const QString nick = htmlText(sender);
-
-    if (command == u"PRIVMSG") {
-        const QString target = processParam(parameters);
-        QString rest = processRest(parameters);
-        const QString text = processParam(rest);
-        if (target != MiNick) {
-            if (EstaIgnorado(sender))
-                return;
-            const QString r = IdentificaChannel(body);
-            if (LCase(r) == M) {
-                New_msg(QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ") + text);
-                if (AntiFlood)
-                    ControlFlood(text, sender);
-            }
-            // Lines for other rooms wait for the room windows.
-            return;
-        }
-        if (PrivadosEnVentanas)
-            return;  // private windows come later
-        if (PrivadosEnChat)
-            New_msg(Chr(3) + QStringLiteral("0,17 ") + Chr(3) + QStringLiteral("01 [ ") + Chr(3) +
-                    QStringLiteral("12") + nick + u' ' + Chr(3) +
-                    QStringLiteral("01 ] Te Comenta Por Privado :  ") + Chr(3) + QStringLiteral("04 ") + text);
-        if (PublicarPrivados) {
-            QString repost = u'[' + sender + QStringLiteral(" ] Te Comenta Por Privado :  ") + text;
-            RoomMsg(repost, CanalActual);
-        }
-        return;
+    if (sender == MiNick) {
+        Picture6->hide();
+        Picture5->show();
     }
+    int icon = sender == MiNick ? 3 : 1;
+    if (EstaIgnorado(sender))
+        icon = 2;
+    if (ListView1->find(sender) < 0) {
+        lstUsers->addItem(sender);
+        const int pos = ListView1->add(sender, icon);
+        ListView1->setSubItem(pos, 1, l.hostKey);
+        if (sender == MiNick)
+            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+    }
+    if (VerMovimiento)
+        New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M + u'.');
+    refreshCount();
+    for (const int pos : ListView1->findBySubItem1(l.hostKey)) {
+        const QString other = ListView1->text(pos);
+        if (other != sender)
+            New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
+                    QStringLiteral(" ]"));
+    }
+}
 
-    if (command == u"JOIN") {
-        if (LCase(lineChannel) != M)
-            return;  // another room: its window comes later
-        if (sender == MiNick) {
-            Picture6->hide();
-            Picture5->show();
-        }
-        int icon = sender == MiNick ? 3 : 1;
-        if (EstaIgnorado(sender))
+void frmIRC::kickLine(ReceivedLine& l)
+{
+    const QString M = mainRoom();
+    const QString c = QuikChannel(l.parameters);
+    QString rest = processRest(l.parameters);
+    const QString kicked = processParam(rest);
+    if (LCase(c) != M)
+        return;
+    if (VerMovimiento)
+        New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
+                kicked + QStringLiteral(" ] en ") + M);
+    const int pos = ListView1->find(kicked);
+    if (pos >= 0)
+        removeUser(pos);
+    refreshCount();
+}
+
+void frmIRC::quitLine(ReceivedLine& l)
+{
+    const QString quitText = processParam(l.parameters);
+    const QList<int> entries = ListView1->findAll(l.sender);
+    if (VerMovimiento)
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) +
+                    QStringLiteral(" ] a cerrado su Cliente [ ") + quitText + QStringLiteral(" ] "));
+    if (!entries.isEmpty())
+        removeUser(entries.first());
+    refreshCount();
+}
+
+void frmIRC::nickLine(ReceivedLine& l)
+{
+    const QString& sender = l.sender;
+    const QString newNick = processParam(l.parameters);
+    if (sender == MiNick) {
+        NickGuardado = txtNick->text();
+        PassGuardado = TxtPass->text();
+        txtNick->setText(newNick);
+        GuardaDatos();
+    }
+    const int p = ListView1->find(sender);
+    if (p >= 0) {
+        int icon = (NickServidor == newNick || sender == MiNick) ? 3 : 1;
+        lstUsers->removeItem(p);
+        lstUsers->addItem(newNick);
+        if (EstaIgnorado(newNick))
             icon = 2;
-        if (ListView1->find(sender) < 0) {
-            lstUsers->addItem(sender);
-            const int pos = ListView1->add(sender, icon);
-            ListView1->setSubItem(pos, 1, hostKey);
-            if (sender == MiNick)
-                ListView1->setForeColor(pos, vbColor(kOwnNickColor));
-        }
+        ListView1->remove(p);
+        const int pos = ListView1->add(newNick, icon);
+        ListView1->setSubItem(pos, 1, l.hostKey);
         if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M +
-                    u'.');
-        refreshCount();
-        for (const int pos : ListView1->findBySubItem1(hostKey)) {
-            const QString other = ListView1->text(pos);
-            if (other != sender)
-                New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") +
-                        htmlText(other) + QStringLiteral(" ]"));
-        }
-        return;
+            New_msg(QStringLiteral("<font color=Silver> [") + htmlText(sender) +
+                    QStringLiteral(" ] a Cambiado su Nick por [ ") + newNick + QStringLiteral(" ]."));
+        if (newNick == MiNick)
+            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
     }
+    refreshCount();
+}
 
-    if (command == u"KICK") {
-        const QString c = QuikChannel(parameters);
-        QString rest = processRest(parameters);
-        const QString kicked = processParam(rest);
-        if (LCase(c) != M)
-            return;
-        if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [ ") + nick + QStringLiteral(" ] a  Expulsado a  [ ") +
-                    kicked + QStringLiteral(" ] en ") + M);
-        const int pos = ListView1->find(kicked);
-        if (pos >= 0)
-            removeUser(pos);
-        refreshCount();
+void frmIRC::partLine(ReceivedLine& l)
+{
+    const QString roomName = Mid(processParam(l.parameters), 2);
+    if (LCase(l.lineChannel) != mainRoom())
         return;
-    }
+    if (VerMovimiento)
+        New_msg(QStringLiteral("<font color=Silver> [") + htmlText(l.sender) + QStringLiteral(" ] a Salido de ") +
+                roomName + u'.');
+    const int pos = ListView1->find(l.sender);
+    if (pos >= 0)
+        removeUser(pos);
+    refreshCount();
+}
 
-    if (command == u"QUIT") {
-        const QString quitText = processParam(parameters);
-        const QList<int> entries = ListView1->findAll(sender);
-        if (VerMovimiento)
-            for (qsizetype i = 0; i < entries.size(); ++i)
-                New_msg(QStringLiteral("<font color=Silver> [ ") + nick + QStringLiteral(" ] a cerrado su Cliente [ ") +
-                        quitText + QStringLiteral(" ] "));
-        if (!entries.isEmpty())
-            removeUser(entries.first());
-        refreshCount();
-        return;
-    }
-
-    if (command == u"NICK") {
-        const QString newNick = processParam(parameters);
-        if (sender == MiNick) {
-            NickGuardado = txtNick->text();
-            PassGuardado = TxtPass->text();
-            txtNick->setText(newNick);
-            GuardaDatos();
-        }
-        const int p = ListView1->find(sender);
-        if (p >= 0) {
-            int icon = (NickServidor == newNick || sender == MiNick) ? 3 : 1;
-            lstUsers->removeItem(p);
-            lstUsers->addItem(newNick);
-            if (EstaIgnorado(newNick))
-                icon = 2;
-            ListView1->remove(p);
-            const int pos = ListView1->add(newNick, icon);
-            ListView1->setSubItem(pos, 1, hostKey);
-            if (VerMovimiento)
-                New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Cambiado su Nick por [ ") +
-                        newNick + QStringLiteral(" ]."));
-            if (newNick == MiNick)
-                ListView1->setForeColor(pos, vbColor(kOwnNickColor));
-        }
-        refreshCount();
-        return;
-    }
-
-    if (command == u"PART") {
-        const QString roomName = Mid(processParam(parameters), 2);
-        if (LCase(lineChannel) != M)
-            return;
-        if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Salido de ") + roomName +
-                    u'.');
-        const int pos = ListView1->find(sender);
-        if (pos >= 0)
-            removeUser(pos);
-        refreshCount();
-        return;
-    }
-
-    // 353: a names list.
-    const QString r = IdentificaChannel(body);
-    if (LCase(r) != M)
+void frmIRC::namesLine(ReceivedLine& l)
+{
+    const QString r = IdentificaChannel(l.body);
+    if (LCase(r) != mainRoom())
         return;  // another room's list waits for the room windows
-    display(u'<' + sender + QStringLiteral("> ") + body);
-    QString names = processRest(processRest(processRest(parameters)));
-    names = processParam(names);
-    while (!names.isEmpty()) {
-        QString n = processParam(names);
-        names = processRest(names);
+    display(u'<' + l.sender + QStringLiteral("> ") + l.body);
+    QString list = processRest(processRest(processRest(l.parameters)));
+    list = processParam(list);
+    // Each name is taken from the front as processParam and processRest
+    // take it (the list is escaped once, here), without copying the rest:
+    // a list of 60,000 names costs no more than 60,000 names in small lists.
+    for (QStringView names(list); !names.isEmpty();) {
+        const qsizetype blank = names.startsWith(u':') ? -1 : names.indexOf(u' ');
+        QString n = (names.startsWith(u':') ? names.sliced(1) : blank >= 1 ? names.first(blank) : names).toString();
+        names = blank < 0 ? QStringView() : names.sliced(blank + 1);
         PrefijoNames = false;
         while (n.startsWith(u'+') || n.startsWith(u'@')) {
             n = Mid(n, 2);

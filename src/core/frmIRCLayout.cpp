@@ -9,6 +9,7 @@
 #include "platform/DefaultButtons.h"
 #include "platform/Handlers.h"
 #include "platform/HtmlView.h"
+#include "platform/LineReader.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
@@ -299,10 +300,10 @@ QWidget* frmIRC::buildBottom()
 void frmIRC::connectHandlers()
 {
     on(sockIRC, &TcpClient::Connected, this, "sockIRC_Connect", [this] { sockIRC_Connect(); });
-    on(sockIRC, &TcpClient::DataArrival, this, "sockIRC_DataArrival",
-       [this](qsizetype n) { sockIRC_DataArrival(n); });
-    on(sockIRC, &TcpClient::Closed, this, "sockIRC_Close", [this] { sockIRC_Close(); });
-    on(sockIRC, &TcpClient::Error, this, "sockIRC_Error", [this] { sockIRC_Error(); });
+    on(lineReader_, &LineReader::LineArrival, this, "sockIRC_LineArrival",
+       [this](const QByteArray& line) { sockIRC_LineArrival(line); });
+    on(lineReader_, &LineReader::Closed, this, "sockIRC_Close", [this] { sockIRC_Close(); });
+    on(lineReader_, &LineReader::Error, this, "sockIRC_Error", [this] { sockIRC_Error(); });
 
     on(cmdDisconnect, &QPushButton::clicked, this, "cmdDisconnect_Click", [this] { cmdDisconnect_Click(); });
     on(cmdNick, &QPushButton::clicked, this, "cmdNick_Click", [this] { cmdNick_Click(); });

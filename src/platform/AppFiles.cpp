@@ -1,5 +1,7 @@
 #include "platform/AppFiles.h"
 
+#include "platform/WireText.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -59,21 +61,21 @@ QByteArray toCp1252(const QString& text)
     return out;
 }
 
-static QStringList splitLines(const QByteArray& bytes)
+static QStringList splitLines(const QByteArray& bytes, QString (*decode)(const QByteArray&) = fromCp1252)
 {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
-            lines << fromCp1252(bytes.mid(start, i - start));
+            lines << decode(bytes.mid(start, i - start));
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
                 ++i;
             start = i + 1;
         }
     }
     if (start < bytes.size())
-        lines << fromCp1252(bytes.mid(start));
+        lines << decode(bytes.mid(start));
     return lines;
 }
 
@@ -107,6 +109,22 @@ bool writeTextLines(const QString& path, const QStringList& lines)
     QByteArray out;
     for (const QString& line : lines)
         out += toCp1252(line) + "\r\n";
+    return writeFileWhole(path, out);
+}
+
+std::optional<QStringList> readUtf8Lines(const QString& path)
+{
+    const auto bytes = readAll(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes, decodeLine);
+}
+
+bool writeUtf8Lines(const QString& path, const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toUtf8() + "\r\n";
     return writeFileWhole(path, out);
 }
 

@@ -31,6 +31,12 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes);
 // the file cannot be written.
 bool writeTextLines(const QString& path, const QStringList& lines);
 
+// The same for files written as UTF-8, which holds every file name: a line
+// that is not valid UTF-8 is read as Windows-1252, as older programs wrote
+// it. The file is written whole or not at all.
+std::optional<QStringList> readUtf8Lines(const QString& path);
+bool writeUtf8Lines(const QString& path, const QStringList& lines);
+
 // The run time's field input (Input #): fields end at commas and line ends;
 // blanks before a field are skipped, a field in double quotes is taken whole
 // (without its quotes), an unquoted field loses its trailing blanks.

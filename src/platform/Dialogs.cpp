@@ -71,4 +71,43 @@ DialogHost* current = &realHost;
 DialogHost& dialogs() { return *current; }
 void setDialogHost(DialogHost* host) { current = host ? host : &realHost; }
 
+namespace {
+
+bool handlingLine = false;  // the innermost handler is a received line's
+bool lineBoxOpen = false;   // a box a received line raised is on screen
+std::function<void(const QString&)> divertedBoxSink;
+
+// Restores a flag however the scope is left.
+struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+};
+
+}  // namespace
+
+int MsgBox(const QString& text, int style, const QString& title)
+{
+    const QString shownTitle = title.isEmpty() ? appTitle() : title;
+    if (!handlingLine)
+        return dialogs().msgBox(text, style, shownTitle);
+    if (lineBoxOpen) {
+        if (divertedBoxSink) {
+            QString line = text;
+            divertedBoxSink(line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' '));
+        }
+        return (style & 0x7) == 4 ? vbNo : vbOK;
+    }
+    const Restore box{lineBoxOpen, false};
+    const Restore line{handlingLine, true};
+    lineBoxOpen = true;
+    handlingLine = false;
+    return dialogs().msgBox(text, style, shownTitle);
+}
+
+ReceivedLineScope::ReceivedLineScope() : outer_(handlingLine) { handlingLine = true; }
+ReceivedLineScope::~ReceivedLineScope() { handlingLine = outer_; }
+
+void setDivertedBoxSink(std::function<void(const QString&)> sink) { divertedBoxSink = std::move(sink); }
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 // host: the real one shows modal Qt dialogs; tests install one that answers
 // from a script.
 #include <QString>
+#include <functional>
 
 namespace platform {
 
@@ -34,14 +35,33 @@ DialogHost& dialogs();
 // Installs a host (nullptr restores the real one); the caller keeps ownership.
 void setDialogHost(DialogHost* host);
 
-inline int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString())
-{
-    return dialogs().msgBox(text, style, title.isEmpty() ? appTitle() : title);
-}
+// A message box. One raised while a received line is handled never stacks
+// on another box a received line raised: while that one is open, the text
+// of each further one goes to the diverted-box sink as one line, and it
+// answers at once as a box whose user chose OK (or No, for a question).
+int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());
 inline QString InputBox(const QString& prompt, const QString& title = QString(),
                         const QString& defaultText = QString())
 {
     return dialogs().inputBox(prompt, title.isEmpty() ? appTitle() : title, defaultText);
 }
+
+// Marks, while it lives, that a received line is being handled: the line
+// reader holds one around each line it hands over. What runs inside the
+// event loop of a box that line opened is not part of it.
+class ReceivedLineScope {
+public:
+    ReceivedLineScope();
+    ~ReceivedLineScope();
+    ReceivedLineScope(const ReceivedLineScope&) = delete;
+    ReceivedLineScope& operator=(const ReceivedLineScope&) = delete;
+
+private:
+    bool outer_;
+};
+
+// Where the text of a box that was not stacked goes (the status box); an
+// empty sink drops it.
+void setDivertedBoxSink(std::function<void(const QString& line)> sink);
 
 }  // namespace platform

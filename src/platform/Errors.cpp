@@ -1,18 +1,23 @@
 #include "platform/Errors.h"
 
-#include <cstdio>
+#include <new>
 
 namespace platform {
+
+Q_LOGGING_CATEGORY(lcCaughtErrors, "trovelin.errors")
 
 static QString describe(int number)
 {
     switch (number) {
     case errInvalidCall: return QStringLiteral("Invalid procedure call or argument");
     case errOverflow: return QStringLiteral("Overflow");
+    case errOutOfMemory: return QStringLiteral("Out of memory");
     case errSubscript: return QStringLiteral("Subscript out of range");
     case errTypeMismatch: return QStringLiteral("Type mismatch");
+    case errInternal: return QStringLiteral("Internal error");
     case errFileNotFound: return QStringLiteral("File not found");
     case errPathNotFound: return QStringLiteral("Path not found");
+    case errInvalidPropertyValue: return QStringLiteral("Invalid property value");
     case errObjectRequired: return QStringLiteral("Object required");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
@@ -23,27 +28,45 @@ RuntimeError::RuntimeError(int number, const QString& description)
 
 RuntimeError::RuntimeError(int number) : RuntimeError(number, describe(number)) {}
 
+void reportError(const char* where, int number, const QString& text)
+{
+    qCWarning(lcCaughtErrors, "%s: error %d: %s", where, number, qUtf8Printable(text));
+}
+
+// Reports the exception being handled; rethrows ProgramEnded when asked to.
+static void reportCurrent(const char* where, bool passEnd)
+{
+    try {
+        throw;
+    } catch (const ProgramEnded&) {
+        if (passEnd)
+            throw;
+    } catch (const RuntimeError& e) {
+        reportError(where, e.number(), e.description());
+    } catch (const std::bad_alloc&) {
+        reportError(where, errOutOfMemory, describe(errOutOfMemory));
+    } catch (const std::exception& e) {
+        reportError(where, errInternal, QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportError(where, errInternal, describe(errInternal));
+    }
+}
+
 void guard(const char* handler, const std::function<void()>& body)
 {
     try {
         body();
-    } catch (const ProgramEnded&) {
-    } catch (const RuntimeError& e) {
-        std::fprintf(stderr, "trovelin: %s: error %d: %s\n", handler, e.number(), e.what());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "trovelin: %s: %s\n", handler, e.what());
     } catch (...) {
-        std::fprintf(stderr, "trovelin: %s: unknown error\n", handler);
+        reportCurrent(handler, false);
     }
 }
 
-void resumeNext(const std::function<void()>& step)
+void resumeNext(const char* step, const std::function<void()>& body)
 {
     try {
-        step();
-    } catch (const ProgramEnded&) {
-        throw;
+        body();
     } catch (...) {
+        reportCurrent(step, true);
     }
 }
 

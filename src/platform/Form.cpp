@@ -13,6 +13,12 @@ static QList<Form*>& registry()
     return forms;
 }
 
+// "frmIRC.Form_Load": a caught error names the form it happened in.
+QByteArray Form::handlerName(const char* handler) const
+{
+    return QByteArray(metaObject()->className()) + '.' + handler;
+}
+
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     applySkin(this);
@@ -29,7 +35,7 @@ void Form::Load()
         return;
     loaded_ = true;
     registry().append(this);
-    guard("Form_Load", [this] { Form_Load(); });
+    guard(handlerName("Form_Load").constData(), [this] { Form_Load(); });
 }
 
 void Form::Show()
@@ -52,7 +58,7 @@ bool Form::Unload()
         return unloaded_;
     unloading_ = true;
     qint16 cancel = 0;
-    guard("Form_Unload", [&] { Form_Unload(cancel); });
+    guard(handlerName("Form_Unload").constData(), [&] { Form_Unload(cancel); });
     unloading_ = false;
     if (cancel != 0)
         return false;

@@ -42,6 +42,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QByteArray handlerName(const char* handler) const;
+
     bool loaded_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;

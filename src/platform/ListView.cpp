@@ -12,7 +12,6 @@ namespace platform {
 namespace {
 
 constexpr int errIndexOutOfBounds = 35600;
-constexpr int errInvalidPropertyValue = 380;
 
 struct Entry {
     QString text;

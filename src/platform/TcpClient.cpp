@@ -36,6 +36,7 @@ void TcpClient::Connect(const QString& host, int port)
     if (port < 0 || port > 65535)
         throw RuntimeError(errInvalidCall);
     failed_ = false;
+    pending_.clear();  // bytes of the last connection are not this one's
     socket_->connectToHost(host, quint16(port));
 }
 

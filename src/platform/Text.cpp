@@ -141,4 +141,12 @@ qint16 CInt(const QString& s)
     return qint16(r);
 }
 
+qint32 CLng(double d)
+{
+    const double r = std::nearbyint(d);  // rounds half to even
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        throw RuntimeError(errOverflow);
+    return qint32(r);
+}
+
 }  // namespace platform

@@ -42,5 +42,8 @@ bool Like(const QString& s, const QString& pattern);
 qint16 CInt(const QString& s);
 // A count or position that must fit a 16-bit integer.
 qint16 CInt(qint64 n);
+// A number rounded to a 32-bit integer, a half to the even neighbour;
+// anything beyond the range (or not a number) is an overflow (6).
+qint32 CLng(double d);
 
 }  // namespace platform

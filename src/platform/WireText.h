@@ -16,7 +16,7 @@ QByteArray encodeLine(const QString& text);
 // Cuts a byte stream into lines: CR is dropped wherever it stands, LF ends a
 // line. A line longer than maxLine bytes is cut there; the bytes beyond are
 // dropped up to its LF and the line is handed over once. A partial line
-// stays until more bytes come (also across reconnections).
+// stays until more bytes come.
 class LineFramer {
 public:
     static constexpr qsizetype kMaxLine = 1024 * 1024;

@@ -224,6 +224,45 @@ TEST(FormatoHTML, GeneratedTextsGiveWhatTheLiteralPassesGive)
     }
 }
 
+// Codes looked up again from the start of the text: Chr(3)s passed over
+// when the one before them was removed, codes whose digits were passed over
+// with them, lone and doubled Chr(3)s next to bold and underline.
+TEST(FormatoHTML, TextsDenseInCodesGiveWhatTheLiteralPassesGive)
+{
+    const QString c = QString(QChar(3));
+    const QStringList pieces = {c, c, c + c, "4", "12", ",", "5,", "a", QString(QChar(2)), QString(QChar(31)), c + "1,2"};
+    std::mt19937 random(3);
+    for (int n = 0; n < 20000; ++n) {
+        QString text;
+        for (int i = int(random() % 24); i >= 0; --i)
+            text += pieces[int(random() % pieces.size())];
+        ASSERT_EQ(formato(text), literalFormato(text)) << "text: " << shown(text);
+    }
+}
+
+// Long lines of codes, as a server may send them: the same result as the
+// literal passes, which need a time that grows with the square of the line.
+TEST(FormatoHTML, LongLinesOfCodesGiveWhatTheLiteralPassesGive)
+{
+    const QString c = QString(QChar(3)), b = QString(QChar(2)), u = QString(QChar(31));
+    std::mt19937 random(11);
+    auto generated = [&](const QStringList& pieces) {
+        QString text;
+        while (text.size() < 8000)
+            text += pieces[int(random() % pieces.size())];
+        return text;
+    };
+    const std::vector<std::pair<const char*, QString>> lines = {
+        {"colour codes", generated({c + "04,12a", c + "3b", c + "1,2c", c + "15d", c + "x"})},
+        {"stray Chr(3)", generated({c, c + c, c + "5", c + "4,1", c + "12x", "a", ",", c + c + c + "7"})},
+        {"only Chr(3)", QString(8000, QChar(3))},
+        {"bold and underline", generated({b, u, "a", b + u})},
+        {"everything", generated({c, c + "4", b, u, QString(QChar(15)), ":)", "//07", "a"})},
+    };
+    for (const auto& [name, text] : lines)
+        EXPECT_EQ(formato(text), literalFormato(text)) << name;
+}
+
 TEST(ColorHTML, NumbersToNames)
 {
     const std::vector<std::pair<qint16, QString>> cases = {

@@ -1,9 +1,11 @@
 // The dispatcher against a scripted server: what the server sends, what the
 // client answers and shows.
 #include "ConnectedClient.h"
+#include "ErrorRecorder.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/Dialogs.h"
+#include "platform/Errors.h"
 #include "platform/HtmlView.h"
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
@@ -125,6 +127,7 @@ TEST_F(Dispatcher, WhoisRepliesFillTheDialogAtTheirEnd)
     EXPECT_EQ(w->Text1->text(), QString());
 
     // 378 replaces the host; a 311 without "*" stops after the nick.
+    ExpectedError noStar("processCommand", errInvalidCall);
     server.sends(QStringLiteral(":srv 378 yo ana :is connecting from *@10.0.0.1"));
     server.sends(QStringLiteral(":srv 311 yo ana sin asterisco :Ana"));
     server.sends(QStringLiteral(":srv 318 yo ana :End"));
@@ -246,6 +249,7 @@ TEST_F(Dispatcher, LinesKeepBeingHandledWhileAMessageBoxIsOpen)
 TEST_F(Dispatcher, AnErrorEndsOneLineOnly)
 {
     // No ":" after the "#": the room name cannot be cut out; the next line is handled.
+    ExpectedError noColon("processCommand", errInvalidCall);
     server.sends(QStringLiteral(":ana!a@h PRIVMSG #sala hola"));
     server.sends(QStringLiteral(":srv 999 yo :sigue"));
     sync();
@@ -275,7 +279,7 @@ TEST_F(Dispatcher, TheDisconnectButtonSendsTheFarewell)
     ASSERT_TRUE(server.clientSent(QStringLiteral("QUIT :Vexlo-iRc-Trovelin [www.vexlo-team.example Bye :D ]")));
 }
 
-TEST_F(Dispatcher, ALineSplitAcrossReadsAndAPartialLineAcrossAReconnect)
+TEST_F(Dispatcher, ALineSplitAcrossReadsAndAReconnectAfterACutLine)
 {
     server.sendsRaw(":srv 999 yo :pri");
     QTest::qWait(30);
@@ -283,16 +287,29 @@ TEST_F(Dispatcher, ALineSplitAcrossReadsAndAPartialLineAcrossAReconnect)
     ASSERT_TRUE(QTest::qWaitFor([&] { return statusLines().last().startsWith(QStringLiteral("<srv> 999")); }));
     EXPECT_EQ(statusLines().filter(QStringLiteral("<srv> 99")), QStringList{QStringLiteral("<srv> 999 yo :primero")});
 
-    // The unfinished line waits for the next connection's first bytes.
+    // The cut line dies with its connection: the next server's first line
+    // is a line of its own, so its PING is answered.
     FakeServer next;
     irc->sockIRC->Close();
     PuertoIRC = qint16(next.port());
     irc->ConnectarChat();
     ASSERT_TRUE(next.waitForLines(3));
-    next.sends(QStringLiteral(" del todo"));
-    next.sends(QStringLiteral("PING :ok"));
-    ASSERT_TRUE(next.clientSent(QStringLiteral("PONG :ok")));
-    EXPECT_EQ(statusLines().last(), QStringLiteral("<srv> 998 yo :sin fin del todo"));
+    next.sends(QStringLiteral("PING :primera"));
+    ASSERT_TRUE(next.clientSent(QStringLiteral("PONG :primera")));
+    EXPECT_EQ(statusLines().filter(QStringLiteral("sin fin")), QStringList());
+}
+
+TEST_F(Dispatcher, EachLineIsLoggedAsItCameAlsoWhenABoxWaits)
+{
+    dialogs.expectMsgBox(QStringLiteral("Error"), vbOKOnly, appTitle(), vbOK,
+                         [&] { EXPECT_TRUE(server.clientSent(QStringLiteral("PONG :durante"))); });
+    server.sendsRaw(":srv 401 yo x :No such nick\r\nPING :durante\r\n");
+    sync();
+    QStringList entries;
+    for (const QString& e : frmServer::instance()->RichTextBox1->text().split(u'\n', Qt::SkipEmptyParts))
+        if (!e.contains(QStringLiteral("sync")))
+            entries << e.mid(9);  // past "HH:mm:ss "
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("PING :durante "), QStringLiteral(":srv 401 yo x :No such nick ")}));
 }
 
 TEST(Send, RefusesBeforeTheFirstConnection)

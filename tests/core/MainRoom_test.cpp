@@ -163,6 +163,44 @@ TEST_F(MainRoom, NamesListsMarkOperatorsAndTheOwnNick)
     expectTwinInStep();
 }
 
+// Names are taken from the front of the list as the line parsers take them:
+// a doubled blank gives a name that begins with a blank, a ":" takes the
+// rest of the list as one name.
+TEST_F(MainRoom, NamesAreTakenAsTheParsersTakeThem)
+{
+    const std::vector<std::pair<QString, QStringList>> cases = {
+        {"a b", {"a", "b"}},
+        {"a  b", {"a", " b", "b"}},
+        {"a b ", {"a", "b"}},
+        {"a :b c", {"a", "b c"}},
+        {"a <b>", {"a", "&lt;b&gt;"}},
+        {"@+c", {"c"}},
+    };
+    for (const auto& [names, expected] : cases) {
+        irc->ListView1->clear();
+        irc->lstUsers->clear();
+        receive({QStringLiteral(":srv 353 yo = #sala :") + names});
+        QStringList texts;
+        for (const Entry& e : entries())
+            texts << e.text;
+        EXPECT_EQ(texts, expected) << names.toStdString();
+        expectTwinInStep();
+    }
+}
+
+TEST_F(MainRoom, ANamesListOfSixtyThousandNamesIsTakenWholeAndInOrder)
+{
+    QStringList names;
+    for (int i = 0; i < 60000; ++i)
+        names << (i % 7 == 0 ? QStringLiteral("@n%1") : QStringLiteral("n%1")).arg(i);
+    receive({QStringLiteral(":srv 353 yo = #sala :") + names.join(u' ')});
+    const std::vector<Entry> list = entries();
+    ASSERT_EQ(list.size(), size_t(names.size()));
+    for (int i = 0; i < 60000; ++i)
+        ASSERT_EQ(list[size_t(i)], (Entry{QStringLiteral("n%1").arg(i), i % 7 == 0 ? 4 : 1, QString(), false}));
+    expectTwinInStep();
+}
+
 TEST_F(MainRoom, OperatorRightsNeedTheOwnNickWithAPrefix)
 {
     receive({QStringLiteral(":srv 353 yo = #sala :yo @ana")});

@@ -71,6 +71,21 @@ TEST_F(FileReaders, WrittenLinesEndInCrLfAsWindows1252)
     EXPECT_FALSE(writeTextLines(dir_.filePath("no/such/folder/out.nt"), {"x"}));
 }
 
+TEST_F(FileReaders, Utf8LinesHoldAnyNameAndOlderLinesReadAsWindows1252)
+{
+    const QString path = dir_.filePath("list.ini");
+    const QStringList lines = {QString::fromUtf8("/m\xC3\xBAsica/\xE6\xAD\x8C \xE2\x82\xAC.ogg"), "", "plain"};
+    ASSERT_TRUE(writeUtf8Lines(path, lines));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("/m\xC3\xBAsica/\xE6\xAD\x8C \xE2\x82\xAC.ogg\r\n\r\nplain\r\n"));
+    EXPECT_EQ(readUtf8Lines(path), lines);
+
+    EXPECT_EQ(readUtf8Lines(write("canci\xF3n\r\n\xE2\x82\xAC\n")), (QStringList{"canci\u00F3n", "\u20AC"}));
+    EXPECT_EQ(readUtf8Lines(dir_.filePath("none.ini")), std::nullopt);
+    EXPECT_FALSE(writeUtf8Lines(dir_.filePath("no/such/folder/list.ini"), {"x"}));
+}
+
 TEST_F(FileReaders, AFileIsRewrittenWholeOrNotAtAll)
 {
     const QString path = write("old bytes\r\n");

@@ -1,6 +1,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -104,22 +105,13 @@ TEST(Text, CIntHoldsSixteenBits)
     EXPECT_EQ(errorOf([] { CInt(qint64(40000)); }), errOverflow);
 }
 
-TEST(Errors, GuardEndsTheHandlerOnlyAndResumeNextGoesOn)
+TEST(Text, CLngRoundsHalfToEvenWithinThirtyTwoBits)
 {
-    int steps = 0;
-    guard("test", [&] {
-        resumeNext([&] { throw RuntimeError(errInvalidCall); });
-        ++steps;
-        resumeNext([&] { throw std::runtime_error("x"); });
-        ++steps;
-        throw RuntimeError(errOverflow);
-        ++steps;
-    });
-    EXPECT_EQ(steps, 2);
-    bool after = false;
-    guard("end", [&] {
-        resumeNext([] { throw ProgramEnded{}; });
-        after = true;
-    });
-    EXPECT_FALSE(after);
+    const std::pair<double, qint32> cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {2.51, 3}, {-2.5, -2}, {224.5, 224}, {2147483647.0, 2147483647},
+    };
+    for (const auto& [d, n] : cases)
+        EXPECT_EQ(CLng(d), n) << d;
+    EXPECT_EQ(errorOf([] { CLng(2147483648.0); }), errOverflow);
+    EXPECT_EQ(errorOf([] { CLng(std::nan("")); }), errOverflow);
 }

@@ -43,47 +43,48 @@ void ScriptedDialogs::verify()
     expected_.clear();
 }
 
-const ScriptedDialogs::Expected* ScriptedDialogs::take(const Prompt& p)
+// A copy: a box opened while this one is open takes the next expectation.
+std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(const Prompt& p)
 {
     shown_.push_back(p);
     if (expected_.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << p.text.toStdString() << " / " << p.title.toStdString();
-        return nullptr;
+        return std::nullopt;
     }
-    current_ = expected_.front();
+    const Expected current = expected_.front();
     expected_.pop_front();
-    const Prompt& e = current_.prompt;
+    const Prompt& e = current.prompt;
     EXPECT_EQ(e.kind, p.kind);
     if (p.kind == Prompt::MsgBox || p.kind == Prompt::InputBox) {
         EXPECT_EQ(e.text.toStdString(), p.text.toStdString());
         EXPECT_EQ(e.title.toStdString(), p.title.toStdString());
         EXPECT_EQ(e.style, p.style);
     }
-    if (current_.whileOpen)
-        current_.whileOpen();
-    return &current_;
+    if (current.whileOpen)
+        current.whileOpen();
+    return current;
 }
 
 int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title)
 {
-    const Expected* e = take({Prompt::MsgBox, text, title, style});
+    const auto e = take({Prompt::MsgBox, text, title, style});
     return e ? e->answer : platform::vbOK;
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString&)
 {
-    const Expected* e = take({Prompt::InputBox, prompt, title, 0});
+    const auto e = take({Prompt::InputBox, prompt, title, 0});
     return e ? e->textAnswer : QString();
 }
 
 QString ScriptedDialogs::openFileName(const QString& filter)
 {
-    const Expected* e = take({Prompt::OpenFile, filter, {}, 0});
+    const auto e = take({Prompt::OpenFile, filter, {}, 0});
     return e ? e->textAnswer : QString();
 }
 
 QString ScriptedDialogs::saveFileName(const QString& filter, const QString&)
 {
-    const Expected* e = take({Prompt::SaveFile, filter, {}, 0});
+    const auto e = take({Prompt::SaveFile, filter, {}, 0});
     return e ? e->textAnswer : QString();
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
 
 struct Prompt {
     enum Kind { MsgBox, InputBox, OpenFile, SaveFile } kind;
@@ -46,9 +47,8 @@ private:
         QString textAnswer;
         std::function<void()> whileOpen;
     };
-    const Expected* take(const Prompt& p);
+    std::optional<Expected> take(const Prompt& p);
 
     std::deque<Expected> expected_;
-    Expected current_;
     std::vector<Prompt> shown_;
 };
