@@ -6,6 +6,7 @@
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/Dialogs.h"
+#include "platform/Errors.h"
 #include "platform/Form.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
@@ -45,6 +46,18 @@ public:
 {
     std::fprintf(stderr, "server lines: %s\n", what);
     std::abort();
+}
+
+// The errors handlers catch are the program's answer to bad lines, save an
+// internal one (an exception the run time never raises) or running out of
+// memory: those are faults. Everything else Qt says is dropped.
+void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool caught = context.category && qstrcmp(context.category, "trovelin.errors") == 0;
+    const bool fault = caught && (message.contains(QStringLiteral(": error %1:").arg(platform::errInternal)) ||
+                                  message.contains(QStringLiteral(": error %1:").arg(platform::errOutOfMemory)));
+    if (type == QtFatalMsg || fault)
+        fail(qPrintable(message));
 }
 
 // Spins the event loop until done; a client that needs a minute for a few
@@ -170,6 +183,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onMessage);
     new QApplication(*argc, *argv);
     harness = new Harness;
     return 0;
