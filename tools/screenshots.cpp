@@ -1,19 +1,29 @@
 // Runs the program through a short session against the chat server on
-// 127.0.0.1:6667 (scripts/run-local starts one) and saves a picture of each
-// window on the way: start, connect dialog, chat, server console.
-//   screenshots OUT_FOLDER
+// 127.0.0.1:6667 (scripts/run-local starts one; the server settings file must
+// name the same port) and saves a picture of each window on the way: start,
+// connect dialog, chat, server console, whois, the text style, decorations
+// and emoticons, and styled lines as another user sends them back.
+//   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
+#include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
+#include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
+#include "windows/frmicon.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
@@ -23,6 +33,7 @@
 namespace {
 
 QString outDir;
+quint16 port = 6667;
 
 void wait(int ms) { platform::PumpEventsFor(ms); }
 
@@ -37,17 +48,23 @@ void shot(QWidget* w, const char* name)
 // Another user of the network, to give the room some life.
 struct Peer {
     QTcpSocket socket;
+    QByteArray pending;
+    QByteArray lastHeard;  // the text of the last room line another user sent
     explicit Peer(const QByteArray& nick)
     {
-        socket.connectToHost(QStringLiteral("127.0.0.1"), 6667);
+        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
         socket.waitForConnected(2000);
         say("NICK " + nick);
         say("USER " + nick + " 0 * :" + nick);
         QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [this] {
-            const QByteArray in = socket.readAll();
-            for (const QByteArray& line : in.split('\n'))
+            pending += socket.readAll();
+            for (qsizetype end; (end = pending.indexOf("\r\n")) >= 0; pending.remove(0, end + 2)) {
+                const QByteArray line = pending.left(end);
                 if (line.startsWith("PING "))
                     say("PONG " + line.mid(5).trimmed());
+                else if (const qsizetype at = line.indexOf(" PRIVMSG #"); at > 0)
+                    lastHeard = line.mid(line.indexOf(" :", at) + 2);
+            }
         });
     }
     void say(const QByteArray& line)
@@ -64,6 +81,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
+    if (argc > 2)
+        port = quint16(QByteArray(argv[2]).toUShort());
     QDir().mkpath(outDir);
 
     Function::ResetState();
@@ -108,6 +127,71 @@ int main(int argc, char** argv)
     wait(800);
     if (frmWhois* w = frmWhois::loadedInstance())
         shot(w, "6-whois");
+
+    // The text style: bold, font 12 on background 8, the palette shown.
+    irc->Command2_Click();
+    irc->Option1[12]->click();
+    irc->Option2[8]->click();
+    irc->minsert_Click();
+    irc->Picture1_MouseMove(300, 560);
+    irc->txtChatMsg->setPlainText(QStringLiteral("con estilo"));
+    shot(irc, "7-style");
+    irc->mcolor->popup(irc->cmdChat->mapToGlobal(QPoint(20, 20)));
+    wait(300);
+    irc->mcolor->grab().save(outDir + QStringLiteral("/8-rainbow-menu.png"));
+    std::printf("%s/8-rainbow-menu.png\n", qPrintable(outDir));
+    irc->mcolor->hide();
+
+    // Decorations: a few stored pairs in their colours.
+    frmAdornos* adornos = frmAdornos::instance();
+    adornos->Show();
+    const QString pairs[][2] = {{QStringLiteral("«¤»"), QStringLiteral("«¤»")},
+                                {QStringLiteral(">>"), QStringLiteral("<<")},
+                                {QStringLiteral("(¯`·."), QStringLiteral(".·´¯)")}};
+    const int colours[][2] = {{4, 12}, {6, 3}, {13, 2}};
+    for (int i = 0; i < 3; ++i) {
+        adornos->HScroll1->setValue(colours[i][0]);
+        adornos->HScroll2->setValue(colours[i][1]);
+        adornos->AdornoI->setText(pairs[i][0]);
+        adornos->AdornoD->setText(pairs[i][1]);
+        adornos->Command6_Click();
+    }
+    adornos->Text1->setText(QStringLiteral("~*"));
+    adornos->Picture1_MouseMove(600, 300);
+    adornos->Picture1_Click();
+    adornos->Text1->insert(QStringLiteral("*~"));
+    adornos->Picture2_MouseMove(300, 800);
+    shot(adornos, "9-adornos");
+
+    frmicon::instance()->Show();
+    frmicon::instance()->Picture1_MouseMove(1000, 1500);
+    shot(frmicon::instance(), "10-iconos");
+
+    // Three styled lines as another user of the room sends them back.
+    auto sendAndHear = [&](const QString& text) {
+        irc->txtChatMsg->setPlainText(text);
+        irc->cmdChat_Click();
+        wait(300);
+        return ana.lastHeard;
+    };
+    const QByteArray styled = sendAndHear(QStringLiteral("negrita azul sobre amarillo :)"));
+    irc->Command2_Click();
+    irc->Option2[16]->click();
+    irc->Option1[16]->click();
+    adornos->Command5_Click();
+    irc->mcolors_Click();
+    const QByteArray rainbow =
+        sendAndHear(QStringLiteral("un arcoiris de colores para toda la sala, que se vea bien desde lejos"));
+    irc->mcolors_Click();
+    adornos->List1->setListIndex(0);
+    adornos->List1_Click();
+    irc->Command3_Click();
+    const QByteArray decorated = sendAndHear(QStringLiteral("con adornos y subrayada"));
+    irc->DHTMLEdit1->setDocumentHTML(QString());
+    for (const QByteArray& line : {styled, rainbow, decorated})
+        ana.say("PRIVMSG #amistad :" + line);
+    wait(800);
+    shot(irc, "11-styled-lines");
     std::fflush(stdout);
     std::_Exit(0);
 }

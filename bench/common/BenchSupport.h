@@ -81,7 +81,7 @@ inline frmIRC* connectShown(Server& server)
     Function::MiNick = QStringLiteral("yo");
     Function::CanalActual = QStringLiteral("#sala");
     Function::ServidorIRC = QStringLiteral("127.0.0.1");
-    Function::PuertoIRC = qint16(server.port());
+    Function::PuertoIRC = server.port();
     irc->ConnectarChat();
     if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
         return nullptr;

@@ -36,6 +36,11 @@ const QList<QString>& EmoticonCodes()
     return codes;
 }
 
+QString TextoHTML(QString text)
+{
+    return text.replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
+}
+
 QString ColorHTML(qint16 index)
 {
     static const std::array<QString, 18> names = {

@@ -8,7 +8,7 @@ namespace Function {
 // The shared state. Its start values are given in ResetState() alone, which
 // start-up and the tests both call.
 QString MiNick, NickAnterior, PassIRC, ServidorIRC;
-qint16 PuertoIRC;
+quint16 PuertoIRC;
 QString CanalActual, NickSeleccionado, SalaSeleccionada, TextoMarquesina;
 bool Conectado, EsOperador;
 

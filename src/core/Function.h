@@ -14,7 +14,7 @@ extern QString MiNick;            // own nick
 extern QString NickAnterior;      // alternate nick, and the nick before a change
 extern QString PassIRC;           // password of the connection
 extern QString ServidorIRC;       // chat server host
-extern qint16 PuertoIRC;          // chat server port
+extern quint16 PuertoIRC;         // chat server port
 extern QString CanalActual;       // room of the main window, with its '#'
 extern QString NickSeleccionado;  // nick last chosen in a user list
 extern QString SalaSeleccionada;  // room last chosen in the room list
@@ -61,8 +61,8 @@ struct DatosServidor {
     QString NombresSalas;
     std::vector<DatosSala> Salas;
     QString LoginServer;
-    qint16 LoginPort = 0;
-    QString LoginPortTexto;  // the port as the file writes it, shown in the port box
+    quint16 LoginPort = 0;   // 0: the file's text is no port
+    QString LoginPortTexto;  // the port as the file writes it
 };
 extern QString ArchivoINI;
 extern std::array<QString, 31> Secciones;  // 1 to 30
@@ -79,6 +79,8 @@ void ResetState();
 // IRC text to an HTML fragment: emoticon codes, list-picture codes, colour,
 // bold, underline and plain codes. Rewrites text in place and returns it.
 QString FormatoHTML(QString& text);
+// Text from outside made safe for view HTML: "<" and ">" escaped.
+QString TextoHTML(QString text);
 // IRC colour number to an HTML colour name ("" for none).
 QString ColorHTML(qint16 index);
 // An HTML fragment to the body of a single-quoted script string. Rewrites
@@ -86,6 +88,16 @@ QString ColorHTML(qint16 index);
 QString EscapaJS(QString& text);
 // The emoticon codes in picture order (picture NN is code NN).
 const QList<QString>& EmoticonCodes();
+
+// The rainbow: the text cut into 21 pieces by character position, each
+// after its colour code; every code is written, also for pieces past the
+// end of the text. Rewrites text in place and returns it.
+QString Arcoiris(QString& text);
+
+// The list files' scrambling: each character's Windows-1252 code XORed with
+// key. The same call unscrambles.
+QString Cifra(const QString& text, quint8 key);
+constexpr quint8 kClaveListas = 0x9D;
 
 // The user settings file: read once at start-up, written whole after every
 // change.
@@ -96,8 +108,10 @@ void GuardaDatos();
 void CargaSecciones();
 bool CargaServidor(qint16 area, const QString& name);
 QString LeeINI(const QString& section, const QString& key);
-// A port is a whole number from 0 to 32767 written in digits; -1 otherwise.
-qint16 PuertoDeTexto(const QString& text);
+// Every port the program takes goes through here: a whole number from 1 to
+// 65535 in digits, leading zeros allowed, blanks around it ignored; 0 when
+// the text is no port.
+quint16 PuertoDeTexto(const QString& text);
 
 // One row of the room list from a LIST reply; returns "".
 QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);

@@ -45,7 +45,7 @@ bool CargaServidor(qint16 area, const QString& name)
     DatosServidor& s = Servidores[size_t(area)];
     s.LoginServer = LeeINI(name, QStringLiteral("LOGINSERVER"));
     s.LoginPortTexto = LeeINI(name, QStringLiteral("LOGINPORT"));
-    s.LoginPort = PuertoDeTexto(s.LoginPortTexto);  // -1: refused when a room is chosen
+    s.LoginPort = PuertoDeTexto(s.LoginPortTexto);  // 0: refused when a room is chosen
     const QString rooms = LeeINI(name, QStringLiteral("ROOMS"));
     for (const QString& item : rooms.split(u';')) {
         const qsizetype colon = item.indexOf(u':');
@@ -58,18 +58,20 @@ bool CargaServidor(qint16 area, const QString& name)
     return true;
 }
 
-qint16 PuertoDeTexto(const QString& text)
+quint16 PuertoDeTexto(const QString& text)
 {
     const QString t = Trim(text);
-    if (t.isEmpty() || t.size() > 5)
-        return -1;
+    if (t.isEmpty())
+        return 0;
     int value = 0;
     for (const QChar c : t) {
         if (c < u'0' || c > u'9')
-            return -1;
+            return 0;
         value = value * 10 + (c.unicode() - '0');
+        if (value > 65535)
+            return 0;
     }
-    return value <= 32767 ? qint16(value) : qint16(-1);
+    return quint16(value);
 }
 
 QString LeeINI(const QString& section, const QString& key)

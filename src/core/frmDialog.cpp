@@ -143,7 +143,7 @@ void frmDialog::List1_Click(int index)
         List2->addItem(sala.Nombre);
         cmbServer->setText(area.LoginServer);
         // A number shows without its leading zeros; a value that is no port as written.
-        txtPort->setText(area.LoginPort >= 0 ? QString::number(area.LoginPort) : area.LoginPortTexto);
+        txtPort->setText(area.LoginPort != 0 ? QString::number(area.LoginPort) : area.LoginPortTexto);
     }
     MiNick = Trim(txtNick->text());
     NickAnterior = Trim(txtAlt->text());
@@ -156,9 +156,9 @@ void frmDialog::List2_Click(int index)
     if (index < 0)
         return;
     // A port that does not fit tries no connection at all.
-    const qint16 port = PuertoDeTexto(txtPort->text());
-    if (port < 0) {
-        MsgBox(QStringLiteral("El puerto \"") + txtPort->text() + QStringLiteral("\" no es valido: debe ser un numero de 0 a 32767."),
+    const quint16 port = PuertoDeTexto(txtPort->text());
+    if (port == 0) {
+        MsgBox(QStringLiteral("El puerto \"") + txtPort->text() + QStringLiteral("\" no es valido: debe ser un numero de 1 a 65535."),
                vbInformation, QStringLiteral("Error"));
         return;
     }

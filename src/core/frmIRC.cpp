@@ -18,6 +18,7 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
+#include "windows/frmicon.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -56,6 +57,7 @@ void frmIRC::Form_Load()
     frmAdornos* adornos = frmAdornos::instance();
     adornos->AdornoI->setText(AdornoIzquierdo);
     adornos->AdornoD->setText(AdornoDerecho);
+    ReConfigura();
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
@@ -74,6 +76,7 @@ void frmIRC::Form_Load()
     txtSala->setText(TextoMarquesina);
     Text1->setText(TextoBienvenida);
     Marquesina->start();
+    Timer3->start();
 }
 
 void frmIRC::Form_Unload(qint16& Cancel)
@@ -106,6 +109,10 @@ void frmIRC::Command11_Click()
     frmDialog::instance()->Show();
     lstUsers->clear();
 }
+
+void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
+
+void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {

@@ -5,11 +5,14 @@
 #include "platform/Form.h"
 
 #include <QString>
+#include <array>
 
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -17,12 +20,15 @@ struct ReceivedLine;
 
 namespace platform {
 class ClickLabel;
+class ColorSwatch;
 class DefaultButtons;
 class HtmlView;
 class LineReader;
 class ListBox;
 class ListView;
 class LogBox;
+class PictureBox;
+class Shape;
 class TcpClient;
 }  // namespace platform
 
@@ -72,6 +78,17 @@ public:
     void RoomMsg(QString& text, const QString& room = QString());
     void SendMsg(const QString& text, const QString& nick);
 
+    // --- Text style -------------------------------------------------------------
+    // Applies the saved style at start-up.
+    void ReConfigura();
+
+    // --- Scrambled list files ------------------------------------------------------
+    // Patch is the file beside the program in the original's form
+    // ("\Files\Adornos.ini"). SaveList replaces the file with every item of
+    // lst; LoadList appends the file's items to lst. Each shows its error box.
+    void SaveList(platform::ListBox& lst, const QString& Patch);
+    void LoadList(platform::ListBox& lst, const QString& Patch);
+
     // --- Form variables -------------------------------------------------------
     QString BufferIRC;
     QString NickServidor;
@@ -79,6 +96,9 @@ public:
     DatosWhois Whois;
     bool PrefijoNames = false;
     QString TextoBienvenida;
+    qint32 ColumnaPaleta = 0;  // column of the palette cell under the mouse
+    qint32 FilaPaleta = 0;     // its row times 4
+    qint16 MixColor = 0;       // 0: mix colour off; else the next font swatch + 1
 
     // --- Controls -----------------------------------------------------------------
     platform::TcpClient* sockIRC;
@@ -105,6 +125,18 @@ public:
     QPlainTextEdit* txtPrivMsg;
     QPushButton* cmdPriv;
     QPushButton* cmdDisconnect;
+
+    // Text style.
+    QPushButton* Command2;   // Negrita
+    QPushButton* Command3;   // Subrayada
+    QPushButton* Command29;  // Mix color
+    std::array<platform::ColorSwatch*, 17> Option1;  // font colour swatches
+    std::array<platform::ColorSwatch*, 17> Option2;  // background swatches
+    platform::PictureBox* Picture1;  // colour palette
+    platform::Shape* Shape1;         // frame of the palette cell under the mouse
+    QMenu* mcolor;                   // "Colores", the chat button's pop-up menu
+    QAction* minsert;
+    QAction* mcolors;
 
     // Toolbar: windows and actions.
     QPushButton* Command11;  // Conexion
@@ -149,7 +181,20 @@ public:
     void cmdNick_Click();
     void cmdChat_Click();
     void cmdPriv_Click();
+    void cmdChat_MouseUp(Qt::MouseButton Button);
     void txtNick_Change();
+    void Command2_Click();
+    void Command3_Click();
+    void Command29_Click();
+    void Option1_Click(int Index);
+    void Option2_Click(int Index);
+    void Picture1_MouseMove(int X, int Y);
+    void Picture1_Click();
+    void minsert_Click();
+    void mcolors_Click();
+    void Timer3_Timer();
+    void Command1_Click();
+    void Command36_Click();
     void Command11_Click();
     void Command16_Click();
     void Command28_Click();
@@ -178,6 +223,12 @@ private:
     QFrame* buildToolbar();
     QWidget* buildSidePanel();
     QWidget* buildBottom();
+    QWidget* buildStyle();
+    void connectStyleHandlers();
+    static QPushButton* button(const QString& caption, const QString& tip, const char* name);
+    // Bold and underline: the caption names what the next click does.
+    void toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
+                    void (*show)(QWidget*, bool), QString& saved);
     void nickFailure(const QString& text);
     // The main room's events, one line each.
     void privmsgLine(ReceivedLine& l);

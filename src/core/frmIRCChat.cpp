@@ -11,6 +11,7 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -49,8 +50,9 @@ void frmIRC::cmdChat_Click()
 {
     if (!Conectado)
         return;
-    // Rainbow colouring comes with the text style; until then the line goes as typed.
     QString text = txtChatMsg->toPlainText();
+    if (mcolors->text() == QStringLiteral("Colores Normales"))
+        Arcoiris(text);
     RoomMsg(text, CanalActual);
     txtChatMsg->clear();
     txtChatMsg->setFocus();

@@ -22,6 +22,7 @@ namespace {
 
 // The own nick's colour in the user list.
 constexpr quint32 kOwnNickColor = 0xF4B795;
+constexpr int kMaxCloneLines = 10;
 
 // Nicks go into view HTML escaped like received text.
 QString htmlText(QString s)
@@ -298,9 +299,12 @@ void frmIRC::joinLine(ReceivedLine& l)
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M + u'.');
     refreshCount();
-    for (const int pos : ListView1->findBySubItem1(l.hostKey)) {
+    // At most ten clone lines: a crowd behind one host key (a shared cloak)
+    // would otherwise write one line per earlier member on every join.
+    int clones = 0;
+    for (const int pos : ListView1->findBySubItem1(l.hostKey, kMaxCloneLines + 1)) {
         const QString other = ListView1->text(pos);
-        if (other != sender)
+        if (other != sender && clones++ < kMaxCloneLines)
             New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
                     QStringLiteral(" ]"));
     }

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,7 +31,9 @@ using namespace Function;
 
 namespace {
 
-QPushButton* button(const QString& caption, const QString& tip, const char* name)
+}  // namespace
+
+QPushButton* frmIRC::button(const QString& caption, const QString& tip, const char* name)
 {
     auto* b = new QPushButton(caption);
     b->setToolTip(tip);
@@ -38,6 +41,8 @@ QPushButton* button(const QString& caption, const QString& tip, const char* name
     b->setAutoDefault(false);
     return b;
 }
+
+namespace {
 
 QLineEdit* lineBox(const char* name)
 {
@@ -147,8 +152,7 @@ QFrame* frmIRC::buildToolbar()
     Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command1, Command36, Command14, Command17, Command33, Command6, Command15, Command34,
-                           Command32})
+    for (QPushButton* b : {Command14, Command17, Command33, Command6, Command15, Command34, Command32})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -291,6 +295,7 @@ QWidget* frmIRC::buildBottom()
     nf->addWidget(txtChannel, 2, 1);
     nf->addWidget(cmdDisconnect, 2, 2);
     nickFrame->setFixedWidth(330);
+    bl->addWidget(buildStyle(), 0, Qt::AlignTop);
     bl->addWidget(nickFrame);
     return bottom;
 }
@@ -311,6 +316,8 @@ void frmIRC::connectHandlers()
     on(cmdPriv, &QPushButton::clicked, this, "cmdPriv_Click", [this] { cmdPriv_Click(); });
     on(txtNick, &QLineEdit::textChanged, this, "txtNick_Change", [this] { txtNick_Change(); });
 
+    on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
+    on(Command36, &QPushButton::clicked, this, "Command36_Click", [this] { Command36_Click(); });
     on(Command11, &QPushButton::clicked, this, "Command11_Click", [this] { Command11_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
@@ -349,10 +356,11 @@ void frmIRC::connectHandlers()
     Marquesina = new QTimer(this);
     Marquesina->setInterval(300);
     on(Marquesina, &QTimer::timeout, this, "Marquesina_Timer", [this] { Marquesina_Timer(); });
-    // The mix-colour step, the robot and the time-out come with their own
-    // features; until then their timers stay idle.
     Timer3 = new QTimer(this);
     Timer3->setInterval(100);
+    connectStyleHandlers();
+    // The robot and the time-out come with their own features; until then
+    // their timers stay idle.
     Timer2 = new QTimer(this);
     Timer2->setInterval(1500);
     timTimeout = new QTimer(this);
@@ -362,6 +370,7 @@ void frmIRC::connectHandlers()
     defaultButtons->bind(txtPrivMsg, cmdPriv);
     defaultButtons->bind(txtNick, cmdNick);
     txtChatMsg->installEventFilter(this);
+    cmdChat->installEventFilter(this);
 }
 
 bool frmIRC::eventFilter(QObject* watched, QEvent* event)
@@ -373,6 +382,10 @@ bool frmIRC::eventFilter(QObject* watched, QEvent* event)
             guard("txtChatMsg_KeyPress", [this] { cmdChat_Click(); });
             return true;
         }
+    }
+    if (watched == cmdChat && event->type() == QEvent::MouseButtonRelease) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        guard("cmdChat_MouseUp", [this, button] { cmdChat_MouseUp(button); });
     }
     return Form::eventFilter(watched, event);
 }

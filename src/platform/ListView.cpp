@@ -139,12 +139,13 @@ struct ListView::Impl final : QAbstractTableModel {
         emit dataChanged(index(position, firstColumn), index(position, lastColumn));
     }
 
-    QList<int> positions(const SlotIndex::Slots& found) const
+    QList<int> positions(const SlotIndex::Slots& found, int limit = -1) const
     {
+        const qsizetype n = limit < 0 ? found.size() : qMin(found.size(), qsizetype(limit));
         QList<int> r;
-        r.reserve(qsizetype(found.size()));
-        for (const int slot : found)
-            r << entries.position(slot);
+        r.reserve(n);
+        for (qsizetype i = 0; i < n; ++i)
+            r << entries.position(found[i]);
         return r;
     }
 
@@ -255,7 +256,10 @@ int ListView::find(const QString& text) const
     return slot < 0 ? -1 : d->entries.position(slot);
 }
 QList<int> ListView::findAll(const QString& text) const { return d->positions(d->byText.all(text)); }
-QList<int> ListView::findBySubItem1(const QString& value) const { return d->positions(d->bySubItem1.all(value)); }
+QList<int> ListView::findBySubItem1(const QString& value, int limit) const
+{
+    return d->positions(d->bySubItem1.all(value), limit);
+}
 
 int ListView::selectedPosition() const { return selectedRow(this); }
 void ListView::select(int position)

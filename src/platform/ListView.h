@@ -52,8 +52,9 @@ public:
     int find(const QString& text) const;
     // Every entry whose text is exactly text, in list order.
     QList<int> findAll(const QString& text) const;
-    // Every entry whose SubItems(1) is exactly value, in list order.
-    QList<int> findBySubItem1(const QString& value) const;
+    // The entries whose SubItems(1) is exactly value, in list order: all of
+    // them, or the first limit.
+    QList<int> findBySubItem1(const QString& value, int limit = -1) const;
 
     // The selected entry, or -1.
     int selectedPosition() const;

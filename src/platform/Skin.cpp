@@ -133,6 +133,13 @@ QWidget[fixed="true"] QPushButton { padding: 0px 4px; }
 QWidget[fixed="true"] QLineEdit { padding: 0px 3px; }
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
 QSplitter::handle { background: transparent; }
+QMenu {
+    background: #ffffff;
+    border: 1px solid #b7c3d3;
+    padding: 3px;
+}
+QMenu::item { padding: 4px 18px; border-radius: 3px; }
+QMenu::item:selected { background: #3a6fb0; color: #ffffff; }
 QToolTip {
     color: #1d2733;
     background: #fffbe8;

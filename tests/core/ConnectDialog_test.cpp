@@ -68,7 +68,8 @@ TEST_F(ConnectDialog, ListsAreasInFileOrderAndRoomsInTheirOrder)
 
 TEST_F(ConnectDialog, ChoosingARoomConnectsAtOnce)
 {
-    writeIni(QStringLiteral("[Local]\r\nLOGINSERVER=127.0.0.1\r\nLOGINPORT=%1\r\nROOMS=Charla:x;Tertulia:y\r\n")
+    // The port written with leading zeros, as a file may hold it.
+    writeIni(QStringLiteral("[Local]\r\nLOGINSERVER=127.0.0.1\r\nLOGINPORT=00%1\r\nROOMS=Charla:x;Tertulia:y\r\n")
                  .arg(server.port())
                  .toLatin1());
     frmDialog* d = load();
@@ -88,7 +89,7 @@ TEST_F(ConnectDialog, ChoosingARoomConnectsAtOnce)
 
     EXPECT_EQ(CanalActual, QStringLiteral("#charla"));
     EXPECT_EQ(ServidorIRC, QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(PuertoIRC, qint16(server.port()));
+    EXPECT_EQ(PuertoIRC, server.port());
     EXPECT_EQ(PassIRC, QStringLiteral("clave"));
     EXPECT_EQ(TextoMarquesina, QStringLiteral("charla ... "));
     EXPECT_EQ(irc->DHTMLEdit1->documentHTML(), QString());
@@ -143,13 +144,28 @@ TEST_F(ConnectDialog, ThePortBoxTakesDigitsOnly)
     EXPECT_EQ(d->txtPort->text(), QStringLiteral("666"));
 }
 
+TEST(Ports, WholeNumbersFromOneTo65535)
+{
+    struct Case {
+        QString text;
+        quint16 port;
+    } cases[] = {
+        {QStringLiteral("6667"), 6667}, {QStringLiteral("007000"), 7000}, {QStringLiteral("65535"), 65535},
+        {QStringLiteral(" 32768 "), 32768}, {QStringLiteral("0000000000080"), 80},
+        {QStringLiteral("65536"), 0}, {QStringLiteral("99999999999"), 0}, {QStringLiteral("0"), 0},
+        {QStringLiteral("-1"), 0}, {QStringLiteral("abc"), 0}, {QStringLiteral("66 67"), 0}, {QString(), 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PuertoDeTexto(c.text), c.port) << '"' << c.text.toStdString() << '"';
+}
+
 TEST_F(ConnectDialog, APortThatIsNoPortTriesNoConnection)
 {
     writeIni("[A]\r\nLOGINSERVER=127.0.0.1\r\nLOGINPORT=70000\r\nROOMS=a:b\r\n");
     frmDialog* d = load();
     d->List1_Click(0);
     EXPECT_EQ(d->txtPort->text(), QStringLiteral("70000"));
-    dialogs.expectMsgBox(QStringLiteral("El puerto \"70000\" no es valido: debe ser un numero de 0 a 32767."),
+    dialogs.expectMsgBox(QStringLiteral("El puerto \"70000\" no es valido: debe ser un numero de 1 a 65535."),
                          vbInformation, QStringLiteral("Error"));
     d->List2_Click(0);
     dialogs.verify();

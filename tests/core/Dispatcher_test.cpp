@@ -26,7 +26,7 @@ TEST_F(Dispatcher, RegistersWithPassNickAndAUserLineWithoutThePassword)
 {
     FakeServer other;
     PassIRC = QStringLiteral("secreta");
-    PuertoIRC = qint16(other.port());
+    PuertoIRC = other.port();
     irc->sockIRC->Close();
     irc->ConnectarChat();
     ASSERT_TRUE(other.waitForLines(3));
@@ -291,7 +291,7 @@ TEST_F(Dispatcher, ALineSplitAcrossReadsAndAReconnectAfterACutLine)
     // is a line of its own, so its PING is answered.
     FakeServer next;
     irc->sockIRC->Close();
-    PuertoIRC = qint16(next.port());
+    PuertoIRC = next.port();
     irc->ConnectarChat();
     ASSERT_TRUE(next.waitForLines(3));
     next.sends(QStringLiteral("PING :primera"));

@@ -99,6 +99,28 @@ TEST_F(MainRoom, ClonesAreReportedAlsoWithoutMovementLines)
     expectTwinInStep();
 }
 
+TEST_F(MainRoom, ACrowdBehindOneHostKeyGivesAtMostTenCloneLinesAJoin)
+{
+    VerMovimiento = false;
+    const int crowd = 3000;
+    QByteArray joins;
+    for (int i = 0; i < crowd; ++i)
+        joins += ":n" + QByteArray::number(i) + "!u@cloak.red JOIN :#sala\r\n";
+    server.sendsRaw(joins);
+    sync();
+    ASSERT_EQ(irc->ListView1->count(), crowd);
+    // Join k names the first min(k, 10) members, in list order.
+    const QStringList lines = view();
+    int expected = 0;
+    for (int k = 0; k < crowd; ++k)
+        expected += qMin(k, 10);
+    EXPECT_EQ(lines.size(), expected);
+    QStringList last;
+    for (int i = 0; i < 10; ++i)
+        last << silver(QStringLiteral(" Clones [n%1 | n%2 ]").arg(crowd - 1).arg(i));
+    EXPECT_EQ(lines.mid(lines.size() - 10), last);
+}
+
 TEST_F(MainRoom, JoinsOfOtherRoomsLeaveTheMainListAlone)
 {
     receive({QStringLiteral(":ana!a@h JOIN :#Otra"), QStringLiteral(":ana!a@h PART #otra :adios")});

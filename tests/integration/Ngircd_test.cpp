@@ -6,11 +6,15 @@
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
 #include "platform/HtmlView.h"
+#include "platform/ColorSwatch.h"
 #include "platform/ListView.h"
+#include "windows/frmAdornos.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Function;
@@ -30,8 +34,18 @@ protected:
         NickAnterior = QStringLiteral("trovelin_");
         CanalActual = QStringLiteral("#sala");
         ServidorIRC = QStringLiteral("127.0.0.1");
-        PuertoIRC = qint16(ngircd.port());
+        PuertoIRC = ngircd.port();
         irc->ConnectarChat();
+        return irc;
+    }
+    // The peer in "#sala" first, then the client, joined once the peer sees it.
+    frmIRC* connectBesides(IrcPeer& peer)
+    {
+        EXPECT_TRUE(peer.isRegistered());
+        peer.send(QStringLiteral("JOIN #sala"));
+        frmIRC* irc = connectClient();
+        EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("JOIN")}, 8000).isEmpty());
+        irc->Show();
         return irc;
     }
     Ngircd ngircd;
@@ -121,12 +135,7 @@ TEST_F(RealServer, TheUserListFollowsTwoPeersThatTalkChangeNickAndLeave)
 TEST_F(RealServer, ALineTypedInTheMainRoomReachesAnotherClient)
 {
     IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
-    ASSERT_TRUE(peer.isRegistered());
-    peer.send(QStringLiteral("JOIN #sala"));
-    frmIRC* irc = connectClient();
-    ASSERT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("JOIN")}, 8000).isEmpty());
-
-    irc->Show();
+    frmIRC* irc = connectBesides(peer);
     irc->txtChatMsg->setFocus();
     QTest::keyClicks(irc->txtChatMsg, QStringLiteral("hola desde Trovelin"));
     QTest::keyClick(irc->txtChatMsg, Qt::Key_Return);
@@ -134,4 +143,27 @@ TEST_F(RealServer, ALineTypedInTheMainRoomReachesAnotherClient)
     ASSERT_FALSE(got.isEmpty());
     EXPECT_TRUE(got.contains(QStringLiteral("hola desde Trovelin")));
     EXPECT_TRUE(irc->txtChatMsg->toPlainText().isEmpty());
+}
+
+TEST_F(RealServer, AStyledDecoratedLineReachesAnotherClientByteForByte)
+{
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    frmIRC* irc = connectBesides(peer);
+    // Bold, red on yellow, between a blue "«" and a green "»".
+    irc->Command2->click();
+    irc->Option1[4]->click();
+    irc->Option2[8]->click();
+    frmAdornos* adornos = frmAdornos::instance();
+    adornos->HScroll1->setValue(12);
+    adornos->HScroll2->setValue(3);
+    adornos->AdornoI->setText(QStringLiteral(u"\u00AB"));
+    adornos->AdornoD->setText(QStringLiteral(u"\u00BB"));
+    irc->txtChatMsg->setFocus();
+    QTest::keyClicks(irc->txtChatMsg, QStringLiteral("hola sala"));
+    QTest::keyClick(irc->txtChatMsg, Qt::Key_Return);
+
+    const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")});
+    ASSERT_FALSE(got.isEmpty());
+    EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2).toUtf8(),
+              QByteArray("\x03" "12\xC2\xAB\x0F\x0F\x02\x03" "0,8\x03" "04hola sala\x0F\x0F\x03" "03\xC2\xBB\x0F"));
 }

@@ -162,8 +162,10 @@ protected:
             EXPECT_EQ(list->find(n), ref.find(n)) << n.toStdString();
             EXPECT_EQ(list->findAll(n), ref.findAll(n)) << n.toStdString();
         }
-        for (const QString& h : hosts)
+        for (const QString& h : hosts) {
             EXPECT_EQ(list->findBySubItem1(h), ref.findBySubItem1(h)) << h.toStdString();
+            EXPECT_EQ(list->findBySubItem1(h, 2), ref.findBySubItem1(h).mid(0, 2)) << h.toStdString();
+        }
     }
 
     QWidget window;

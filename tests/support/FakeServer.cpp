@@ -1,22 +1,10 @@
 #include "FakeServer.h"
 
-#include <QRandomGenerator>
 #include <QTest>
-
-bool listenBelow32768(QTcpServer& server)
-{
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        const quint16 port = quint16(20000 + QRandomGenerator::global()->bounded(12000));
-        if (server.listen(QHostAddress::LocalHost, port))
-            return true;
-    }
-    return false;
-}
 
 FakeServer::FakeServer()
 {
-    // The client keeps its port in 16 signed bits, as the original did.
-    listenBelow32768(server_);
+    server_.listen(QHostAddress::LocalHost);
     connect(&server_, &QTcpServer::newConnection, this, [this] {
         client_ = server_.nextPendingConnection();
         connect(client_, &QTcpSocket::readyRead, this, &FakeServer::onData);

@@ -7,9 +7,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-// Listens on a free loopback port below 32768.
-bool listenBelow32768(QTcpServer& server);
-
 class FakeServer : public QObject {
     Q_OBJECT
 public:

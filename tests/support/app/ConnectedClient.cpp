@@ -15,7 +15,7 @@ void ConnectedClient::SetUp()
     Function::NickAnterior = QStringLiteral("yo_alt");
     Function::CanalActual = QStringLiteral("#sala");
     Function::ServidorIRC = QStringLiteral("127.0.0.1");
-    Function::PuertoIRC = qint16(server.port());
+    Function::PuertoIRC = server.port();
     irc->DHTMLEdit1->setDocumentHTML(QString());
     irc->ConnectarChat();
     ASSERT_TRUE(server.waitForClient());
