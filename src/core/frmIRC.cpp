@@ -5,6 +5,7 @@
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
+#include "media/frmMedia.h"
 #include "platform/AppFiles.h"
 #include "platform/DefaultButtons.h"
 #include "platform/Desktop.h"
@@ -113,6 +114,8 @@ void frmIRC::Command11_Click()
 void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
 
 void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
+
+void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {

@@ -196,6 +196,7 @@ public:
     void Command1_Click();
     void Command36_Click();
     void Command11_Click();
+    void Command15_Click();
     void Command16_Click();
     void Command28_Click();
     void Command30_Click();

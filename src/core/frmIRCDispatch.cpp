@@ -24,12 +24,6 @@ namespace {
 constexpr quint32 kOwnNickColor = 0xF4B795;
 constexpr int kMaxCloneLines = 10;
 
-// Nicks go into view HTML escaped like received text.
-QString htmlText(QString s)
-{
-    return s.replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
-}
-
 // The main room M: CanalActual without its "#".
 QString mainRoom() { return Mid(CanalActual, 2); }
 
@@ -54,7 +48,7 @@ int pingPosition(const QString& line)
 
 QString frmIRC::processParam(QString& msg)
 {
-    msg = htmlText(msg);
+    msg = TextoHTML(msg);
     if (msg.startsWith(u':'))
         return msg.mid(1);
     const qsizetype blank = msg.indexOf(u' ');
@@ -247,7 +241,7 @@ void frmIRC::refreshCount()
 
 void frmIRC::privmsgLine(ReceivedLine& l)
 {
-    const QString nick = htmlText(l.sender);
+    const QString nick = TextoHTML(l.sender);
     const QString target = processParam(l.parameters);
     QString rest = processRest(l.parameters);
     const QString text = processParam(rest);
@@ -281,7 +275,7 @@ void frmIRC::joinLine(ReceivedLine& l)
     if (LCase(l.lineChannel) != M)
         return;  // another room: its window comes later
     const QString& sender = l.sender;
-    const QString nick = htmlText(sender);
+    const QString nick = TextoHTML(sender);
     if (sender == MiNick) {
         Picture6->hide();
         Picture5->show();
@@ -305,7 +299,7 @@ void frmIRC::joinLine(ReceivedLine& l)
     for (const int pos : ListView1->findBySubItem1(l.hostKey, kMaxCloneLines + 1)) {
         const QString other = ListView1->text(pos);
         if (other != sender && clones++ < kMaxCloneLines)
-            New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + htmlText(other) +
+            New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + TextoHTML(other) +
                     QStringLiteral(" ]"));
     }
 }
@@ -319,7 +313,7 @@ void frmIRC::kickLine(ReceivedLine& l)
     if (LCase(c) != M)
         return;
     if (VerMovimiento)
-        New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
+        New_msg(QStringLiteral("<font color=Silver> [ ") + TextoHTML(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
                 kicked + QStringLiteral(" ] en ") + M);
     const int pos = ListView1->find(kicked);
     if (pos >= 0)
@@ -333,7 +327,7 @@ void frmIRC::quitLine(ReceivedLine& l)
     const QList<int> entries = ListView1->findAll(l.sender);
     if (VerMovimiento)
         for (qsizetype i = 0; i < entries.size(); ++i)
-            New_msg(QStringLiteral("<font color=Silver> [ ") + htmlText(l.sender) +
+            New_msg(QStringLiteral("<font color=Silver> [ ") + TextoHTML(l.sender) +
                     QStringLiteral(" ] a cerrado su Cliente [ ") + quitText + QStringLiteral(" ] "));
     if (!entries.isEmpty())
         removeUser(entries.first());
@@ -361,7 +355,7 @@ void frmIRC::nickLine(ReceivedLine& l)
         const int pos = ListView1->add(newNick, icon);
         ListView1->setSubItem(pos, 1, l.hostKey);
         if (VerMovimiento)
-            New_msg(QStringLiteral("<font color=Silver> [") + htmlText(sender) +
+            New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(sender) +
                     QStringLiteral(" ] a Cambiado su Nick por [ ") + newNick + QStringLiteral(" ]."));
         if (newNick == MiNick)
             ListView1->setForeColor(pos, vbColor(kOwnNickColor));
@@ -375,7 +369,7 @@ void frmIRC::partLine(ReceivedLine& l)
     if (LCase(l.lineChannel) != mainRoom())
         return;
     if (VerMovimiento)
-        New_msg(QStringLiteral("<font color=Silver> [") + htmlText(l.sender) + QStringLiteral(" ] a Salido de ") +
+        New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(l.sender) + QStringLiteral(" ] a Salido de ") +
                 roomName + u'.');
     const int pos = ListView1->find(l.sender);
     if (pos >= 0)

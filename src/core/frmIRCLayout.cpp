@@ -152,7 +152,7 @@ QFrame* frmIRC::buildToolbar()
     Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command33, Command6, Command15, Command34, Command32})
+    for (QPushButton* b : {Command14, Command17, Command33, Command6, Command34, Command32})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -319,6 +319,7 @@ void frmIRC::connectHandlers()
     on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
     on(Command36, &QPushButton::clicked, this, "Command36_Click", [this] { Command36_Click(); });
     on(Command11, &QPushButton::clicked, this, "Command11_Click", [this] { Command11_Click(); });
+    on(Command15, &QPushButton::clicked, this, "Command15_Click", [this] { Command15_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
     on(Command30, &QPushButton::clicked, this, "Command30_Click", [this] { Command30_Click(); });

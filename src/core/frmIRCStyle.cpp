@@ -117,6 +117,8 @@ void frmIRC::connectStyleHandlers()
     on(Picture1, &PictureBox::Click, this, "Picture1_Click", [this] { Picture1_Click(); });
     on(minsert, &QAction::triggered, this, "minsert_Click", [this] { minsert_Click(); });
     on(mcolors, &QAction::triggered, this, "mcolors_Click", [this] { mcolors_Click(); });
+    // Qt starts no tick of a timer while the previous one still runs, as it
+    // does while the settings write failure is on screen.
     on(Timer3, &QTimer::timeout, this, "Timer3_Timer", [this] { Timer3_Timer(); });
 }
 

@@ -94,7 +94,8 @@ int MsgBox(const QString& text, int style, const QString& title)
     if (lineBoxOpen) {
         if (divertedBoxSink) {
             QString line = text;
-            divertedBoxSink(line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' '));
+            line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+            divertedBoxSink(line);
         }
         return (style & 0x7) == 4 ? vbNo : vbOK;
     }

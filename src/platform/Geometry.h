@@ -6,6 +6,7 @@
 namespace platform {
 
 constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int pixelsToTwips(int pixels) { return pixels * 15; }
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));

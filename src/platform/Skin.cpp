@@ -132,6 +132,16 @@ QWidget[fixed="true"] QWidget { font-size: 8pt; }
 QWidget[fixed="true"] QPushButton { padding: 0px 4px; }
 QWidget[fixed="true"] QLineEdit { padding: 0px 3px; }
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
+QFrame[role="marquee"] QLabel {
+    background: transparent;
+    color: #ffd27a;
+    font-size: 12pt;
+    font-weight: bold;
+}
+QFrame[role="screen"] {
+    background: #000000;
+    border: 1px solid #142740;
+}
 QSplitter::handle { background: transparent; }
 QMenu {
     background: #ffffff;

@@ -7,11 +7,13 @@
 #include "core/frmIRC.h"
 #include "platform/AppFiles.h"
 #include "platform/ColorSwatch.h"
+#include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -190,6 +192,34 @@ TEST_F(TextStyle, MixColourRunsThroughEveryFontColourThenNone)
     EXPECT_EQ(irc->Command29->text(), QStringLiteral("Mix color"));
     irc->Timer3_Timer();
     EXPECT_EQ(FormatoTexto[3], c3("00")) << "the last colour stays";
+}
+
+TEST_F(TextStyle, AMixColourStepWaitsWhileItsSaveIsRefusedOnScreen)
+{
+    // The settings file cannot be rewritten: a folder stands in its place.
+    ASSERT_TRUE(QDir().mkpath(filePath(QStringLiteral("Parlowen.nt"))));
+    irc->Command29->click();
+    int ticks = 0;
+    const auto counting = QObject::connect(irc->Timer3, &QTimer::timeout, [&] {
+        if (!dialogs.shown().empty())
+            ++ticks;
+    });
+    dialogs.expectMsgBox(QStringLiteral("There has been a error!"), vbOKOnly, QStringLiteral("Error"), vbOK, [&] {
+        // Events go on under the box; a timer due after several steps
+        // fires, and still no second step has started.
+        bool later = false;
+        QTimer::singleShot(450, [&] { later = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return later; }, 10000));
+        EXPECT_EQ(ticks, 0);
+        EXPECT_EQ(irc->MixColor, 1);
+        QDir().rmdir(filePath(QStringLiteral("Parlowen.nt")));  // the next steps save again
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->MixColor == 2; }, 10000));
+    EXPECT_EQ(FormatoTexto[3], c3("00"));
+    irc->Command29->click();
+    QObject::disconnect(counting);
+    dialogs.verify();
+    EXPECT_EQ(dialogs.msgBoxCount(), 1);
 }
 
 TEST_F(TextStyle, ThePaletteInsertsTheCodeOfTheCellUnderTheMouse)
