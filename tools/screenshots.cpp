@@ -2,16 +2,20 @@
 // 127.0.0.1:6667 (scripts/run-local starts one; the server settings file must
 // name the same port) and saves a picture of each window on the way: start,
 // connect dialog, chat, server console, whois, the text style, decorations
-// and emoticons, and styled lines as another user sends them back.
+// and emoticons, styled lines as another user sends them back, and the team
+// and game windows.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
+#include "platform/MovieControl.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
@@ -79,6 +83,7 @@ struct Peer {
 
 int main(int argc, char** argv)
 {
+    platform::prepareMovieEngine();
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     if (argc > 2)
@@ -192,6 +197,13 @@ int main(int argc, char** argv)
         ana.say("PRIVMSG #amistad :" + line);
     wait(800);
     shot(irc, "11-styled-lines");
+
+    irc->Command32_Click();
+    wait(3000);
+    shot(frmVexlo::instance(), "12-team");
+    irc->Command34_Click();
+    wait(3000);
+    shot(frmPlay::instance(), "13-game");
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -201,6 +201,8 @@ public:
     void Command28_Click();
     void Command30_Click();
     void Command31_Click();
+    void Command32_Click();
+    void Command34_Click();
     void Command7_Click();
     void Command8_Click();
     void Command10_Click();

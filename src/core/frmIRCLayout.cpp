@@ -152,7 +152,7 @@ QFrame* frmIRC::buildToolbar()
     Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command33, Command6, Command34, Command32})
+    for (QPushButton* b : {Command14, Command17, Command33, Command6})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -324,6 +324,8 @@ void frmIRC::connectHandlers()
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
     on(Command30, &QPushButton::clicked, this, "Command30_Click", [this] { Command30_Click(); });
     on(Command31, &QPushButton::clicked, this, "Command31_Click", [this] { Command31_Click(); });
+    on(Command32, &QPushButton::clicked, this, "Command32_Click", [this] { Command32_Click(); });
+    on(Command34, &QPushButton::clicked, this, "Command34_Click", [this] { Command34_Click(); });
     on(Command7, &QPushButton::clicked, this, "Command7_Click", [this] { Command7_Click(); });
     on(Command8, &QPushButton::clicked, this, "Command8_Click", [this] { Command8_Click(); });
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });

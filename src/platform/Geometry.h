@@ -1,6 +1,8 @@
 #pragma once
 // The original's positions and sizes are in twips, 15 to a pixel here.
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 
 namespace platform {
@@ -10,6 +12,21 @@ constexpr int pixelsToTwips(int pixels) { return pixels * 15; }
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// Where a window of the given outer size starts to sit in the middle of the
+// screen, all in twips: the original's (screen - window) \ 2, whose fraction
+// is dropped.
+constexpr int centredTwips(int screen, int window) { return (screen - window) / 2; }
+
+// Puts the window in the middle of the primary screen, as the original
+// worked it out from the sizes in twips.
+inline void centreOnScreen(QWidget* window)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize outer = window->frameGeometry().size();
+    window->move(twips(centredTwips(screen.width() * 15, outer.width() * 15)),
+                 twips(centredTwips(screen.height() * 15, outer.height() * 15)));
 }
 
 // A window laid out with the original's fixed numbers: its client area in
