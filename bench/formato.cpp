@@ -1,6 +1,8 @@
 // FormatoHTML on 100,000 room lines of a realistic mix, against the literal
 // passes (one case-insensitive replace per emoticon and per list code).
-// Prints microseconds per line for both.
+// Prints microseconds per line for both; then milliseconds for each of the
+// worst lines, with EscapaJS after it as the main view does.
+#include "common/WorstLines.h"
 #include "core/Function.h"
 #include "../tests/core/LiteralFormato.h"
 
@@ -82,5 +84,16 @@ int main()
     std::printf("FormatoHTML:     %.2f us a line\n", real);
     std::printf("literal passes:  %.2f us a line\n", literal);
     std::printf("(copying a line: %.2f us)\n", copy);
+
+    for (const bench::WorstLine& worst : bench::worstTexts()) {
+        QString text = QString::fromLatin1(worst.line);
+        const auto start = std::chrono::steady_clock::now();
+        Function::FormatoHTML(text);
+        const std::chrono::duration<double, std::milli> rendered = std::chrono::steady_clock::now() - start;
+        Function::EscapaJS(text);
+        const std::chrono::duration<double, std::milli> escaped = std::chrono::steady_clock::now() - start;
+        std::printf("%-34s FormatoHTML %7.1f ms, with EscapaJS %7.1f ms\n", worst.name, rendered.count(),
+                    escaped.count());
+    }
     return 0;
 }

@@ -14,8 +14,10 @@
 #include "core/Hosts.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
+#include <cstring>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -105,14 +107,10 @@ public:
             bits_[index(first, second)] = true;
     }
 
-    void addText(const CodeAlphabet& alphabet, QStringView text)
+    void addCodes(QByteArrayView codes)
     {
-        int previous = 0;
-        for (QChar c : text) {
-            const int current = alphabet.of(c.unicode());
-            add(previous, current);
-            previous = current;
-        }
+        for (qsizetype i = 1; i < codes.size(); ++i)
+            add(codes[i - 1], codes[i]);
     }
 
     void addAll(const PairSet& other) { bits_ |= other.bits_; }
@@ -131,9 +129,24 @@ private:
     std::bitset<CodeAlphabet::kMax * CodeAlphabet::kMax> bits_;
 };
 
+// A text beside the number in the alphabet of each of its characters: a
+// pass finds the places of its code's first character with memchr, instead
+// of folding every character of the text once for each code.
+struct CodedText {
+    QString text;
+    QByteArray codes;
+
+    CodedText() = default;
+    CodedText(const QString& t, const CodeAlphabet& alphabet) : text(t), codes(t.size(), Qt::Uninitialized)
+    {
+        for (qsizetype i = 0; i < t.size(); ++i)
+            codes[i] = char(alphabet.of(t[i].unicode()));
+    }
+};
+
 struct Emoticon {
-    QString tag;
-    std::vector<int> letters;  // the code's characters in the alphabet
+    CodedText tag;
+    QByteArray letters;  // the code's characters in the alphabet
     std::vector<size_t> pairs;
     PairSet tagPairs;
 };
@@ -147,13 +160,13 @@ struct EmoticonTable {
         const QList<QString>& codes = EmoticonCodes();
         for (qsizetype n = 0; n < codes.size(); ++n) {
             Emoticon e;
-            e.tag = u"<img src='http://"_s + hosts::kPictures + u"/Brisolo/IconCG/"_s +
-                    QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) + u".gif'>"_s;
-            for (QChar c : codes[n])
-                e.letters.push_back(alphabet.of(c.unicode()));
-            for (size_t i = 0; i + 1 < e.letters.size(); ++i)
+            e.tag = CodedText(u"<img src='http://"_s + hosts::kPictures + u"/Brisolo/IconCG/"_s +
+                                  QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) + u".gif'>"_s,
+                              alphabet);
+            e.letters = CodedText(codes[n], alphabet).codes;
+            for (qsizetype i = 0; i + 1 < e.letters.size(); ++i)
                 e.pairs.push_back(PairSet::index(e.letters[i], e.letters[i + 1]));
-            e.tagPairs.addText(alphabet, e.tag);
+            e.tagPairs.addCodes(e.tag.codes);
             emoticons.push_back(std::move(e));
         }
     }
@@ -164,51 +177,61 @@ struct EmoticonTable {
 // characters is when the alphabet gives them the same number. Adds the pairs
 // that the tags bring, inside and at both ends. Returns whether it replaced
 // any.
-bool replaceCode(QString& text, const Emoticon& e, const CodeAlphabet& alphabet, PairSet& present)
+// The text is written into spare, whose buffers are kept from one pass to
+// the next, and the two are swapped.
+bool replaceCode(CodedText& t, CodedText& spare, const Emoticon& e, PairSet& present)
 {
-    const QStringView view(text);
-    const qsizetype length = qsizetype(e.letters.size());
-    auto matchesAt = [&](qsizetype i) {
-        for (qsizetype j = 0; j < length; ++j)
-            if (alphabet.of(view[i + j].unicode()) != e.letters[size_t(j)])
-                return false;
-        return true;
-    };
-    QString out;
-    auto append = [&](QStringView piece) {
-        if (!out.isEmpty() && !piece.isEmpty())
-            present.add(alphabet.of(out.back().unicode()), alphabet.of(piece.front().unicode()));
-        out.append(piece);
+    const qsizetype length = e.letters.size();
+    const char* codes = t.codes.constData();
+    const qsizetype last = t.codes.size() - length;  // the last place a code may begin
+    CodedText& out = spare;
+    out.text.resize(0);
+    out.codes.resize(0);
+    auto append = [&](QStringView text, QByteArrayView textCodes) {
+        if (!out.codes.isEmpty() && !textCodes.isEmpty())
+            present.add(out.codes.back(), textCodes.front());
+        out.text.append(text);
+        out.codes.append(textCodes);
     };
     qsizetype copied = 0;
-    for (qsizetype i = 0; i + length <= view.size();) {
-        if (!matchesAt(i)) {
+    for (qsizetype i = 0; i <= last;) {
+        const void* hit = std::memchr(codes + i, e.letters[0], size_t(last + 1 - i));
+        if (!hit)
+            break;
+        i = static_cast<const char*>(hit) - codes;
+        if (QByteArrayView(codes + i, length) != e.letters) {
             ++i;
             continue;
         }
-        if (out.isNull())
-            out.reserve(view.size() + 2 * e.tag.size());
-        append(view.sliced(copied, i - copied));
-        append(e.tag);
+        if (copied == 0) {
+            out.text.reserve(t.text.size() + 2 * e.tag.text.size());
+            out.codes.reserve(t.codes.size() + 2 * e.tag.codes.size());
+        }
+        append(QStringView(t.text).sliced(copied, i - copied), QByteArrayView(t.codes).sliced(copied, i - copied));
+        append(e.tag.text, e.tag.codes);
         i += length;
         copied = i;
     }
     if (copied == 0)
         return false;
-    append(view.sliced(copied));
+    append(QStringView(t.text).sliced(copied), QByteArrayView(t.codes).sliced(copied));
     present.addAll(e.tagPairs);
-    text = out;
+    std::swap(t, out);
     return true;
 }
 
 void replaceEmoticons(QString& text)
 {
     static const EmoticonTable table;
+    CodedText coded(text, table.alphabet), spare;
     PairSet present;
-    present.addText(table.alphabet, text);
+    present.addCodes(coded.codes);
+    bool replaced = false;
     for (const Emoticon& e : table.emoticons)
         if (present.holdsAll(e.pairs))
-            replaceCode(text, e, table.alphabet, present);
+            replaced = replaceCode(coded, spare, e, present) || replaced;
+    if (replaced)
+        text = std::move(coded.text);
 }
 
 // --- List pictures
@@ -324,16 +347,19 @@ QString EscapaJS(QString& text)
         ++first;
     if (first == text.size())
         return text;
-    QString out = text.left(first);
-    out.reserve(text.size() + text.size() / 4 + 8);
+    // Written through a pointer into room for the worst case: appending
+    // one character at a time costs several times more on long lines.
+    QString out(first + 2 * (text.size() - first), Qt::Uninitialized);
+    QChar* end = std::copy(text.cbegin(), text.cbegin() + first, out.data());
     for (qsizetype i = first; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == u'\n' || c == u'\r')
             continue;
         if (special(c))
-            out += u'\\';
-        out += c;
+            *end++ = u'\\';
+        *end++ = c;
     }
+    out.truncate(end - out.constData());
     text = out;
     return text;
 }

@@ -187,9 +187,7 @@ public:
         seg.closeFirst = state.open;
         seg.foreground = quint8(state.foreground);
         seg.background = quint8(state.background);
-        scratch_.clear();
-        appendFate(scratch_, seg);
-        lengths_.add(s, scratch_.size() - 1);
+        lengths_.add(s, fateLength(seg) - 1);
         kept_.remove(s);
         take(s, codeLength);
         if (fate == Fate::Removed && rest(s) == end(s))
@@ -213,19 +211,36 @@ private:
     // Where the characters of segment s that are still there begin.
     qsizetype rest(size_t s) const { return segments_[s].begin + 1 + segments_[s].taken; }
 
+    static constexpr QStringView kClose = u"</font>";
+    static constexpr QStringView kFont = u"<font color='";
+    static constexpr QStringView kBackground = u"' STYLE='background: ";
+    static constexpr QStringView kTagEnd = u"'>";
+
+    // What a segment's Chr(3) became, and its length.
     static void appendFate(QString& out, const Segment& seg)
     {
         switch (seg.fate) {
         case Fate::Kept: out += QChar(kColour); break;
         case Fate::Removed: break;
-        case Fate::Closed: out += u"</font>"; break;
+        case Fate::Closed: out += kClose; break;
         case Fate::Tagged:
             if (seg.closeFirst)
-                out += u"</font>";
-            out.append(u"<font color='").append(ColorHTML(seg.foreground)).append(u"' STYLE='background: ")
-                .append(ColorHTML(seg.background)).append(u"'>");
+                out += kClose;
+            out.append(kFont).append(ColorHTML(seg.foreground)).append(kBackground)
+                .append(ColorHTML(seg.background)).append(kTagEnd);
             break;
         }
+    }
+    static qsizetype fateLength(const Segment& seg)
+    {
+        switch (seg.fate) {
+        case Fate::Kept: return 1;
+        case Fate::Removed: return 0;
+        case Fate::Closed: return kClose.size();
+        case Fate::Tagged: break;
+        }
+        return (seg.closeFirst ? kClose.size() : 0) + kFont.size() + ColorHTML(seg.foreground).size() +
+               kBackground.size() + ColorHTML(seg.background).size() + kTagEnd.size();
     }
 
     // Takes the count code characters after segment s's Chr(3): those that
@@ -269,7 +284,6 @@ private:
     // Kept Chr(3)s before segment indexed_, by what follows them.
     size_t indexed_ = 0;
     std::unordered_map<quint32, std::priority_queue<size_t, std::vector<size_t>, std::greater<>>> byFollowing_;
-    QString scratch_;
 };
 
 // The shapes of a colour code in the order they are tried: digits of the

@@ -6,6 +6,8 @@
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
 #include "media/frmMedia.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/AppFiles.h"
 #include "platform/DefaultButtons.h"
 #include "platform/Desktop.h"
@@ -131,6 +133,10 @@ void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 
 void frmIRC::Command31_Click() { OpenWebAddress(hosts::siteAddress() + QStringLiteral("/Vexlo-Foro/index.php")); }
+
+void frmIRC::Command32_Click() { frmVexlo::instance()->Show(); }
+
+void frmIRC::Command34_Click() { frmPlay::instance()->Show(); }
 
 void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 

@@ -16,6 +16,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class frmRoom;
 struct ReceivedLine;
 
 namespace platform {
@@ -77,6 +78,18 @@ public:
     // --- Sending chat and private lines ----------------------------------------
     void RoomMsg(QString& text, const QString& room = QString());
     void SendMsg(const QString& text, const QString& nick);
+    // "Vexlo-iRc-Trovelin [<site> Bye :D ]": the farewell of QUIT and of a
+    // room window's PART.
+    static QString farewellText();
+
+    // --- Windows of further rooms and private conversations ---------------------
+    // A room line, names list or private line for those windows.
+    void MsgComming(const QString& EntraA, const QString& Mensajero, const QString& iMensaje);
+    void NickComming(const QString& EntraA, QString& Entrantes);
+    QString nickclean(QString msg);
+    void MsgPrvComming(const QString& Mensajero, const QString& iMensaje);
+    // Shows the private window of Whoto, made when there is none.
+    void Abre_Privado(const QString& Whoto);
 
     // --- The room list and moving between rooms ------------------------------------
     void MuestrasRooms();
@@ -108,6 +121,7 @@ public:
     QString NickFallido;
     DatosWhois Whois;
     bool PrefijoNames = false;
+    bool PrefijoNick = false;  // nickclean removed a leading "@" or "+"
     QString TextoBienvenida;
     qint32 ColumnaPaleta = 0;  // column of the palette cell under the mouse
     qint32 FilaPaleta = 0;     // its row times 4
@@ -219,6 +233,8 @@ public:
     void Command28_Click();
     void Command30_Click();
     void Command31_Click();
+    void Command32_Click();
+    void Command34_Click();
     void Command7_Click();
     void Command8_Click();
     void Command10_Click();
@@ -270,6 +286,8 @@ private:
     // Empties the view and the user list, closes a live connection and
     // connects again for room (txtChannel shows roomBox until connected).
     void reconnect(const QString& room, const QString& roomBox, const QString& server, quint16 port);
+    // The window of a room that has none yet, shown and found from now on.
+    frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
     void refreshCount();
 

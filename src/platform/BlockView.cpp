@@ -479,8 +479,10 @@ QString BlockView::selectedText() const
         return QString();
     const auto [first, last] = std::minmax(anchor_, cursor_);
     std::unique_ptr<QTextDocument> scratch;  // for blocks not laid out
-    QStringList parts;
+    QString text;
     for (int i = first.block; i <= last.block && i < blockCount(); ++i) {
+        if (i > first.block && !continuesPrevious(i))
+            text += u'\n';
         QTextDocument* doc = documents_.object(i);
         if (!doc) {
             if (!scratch)
@@ -490,16 +492,14 @@ QString BlockView::selectedText() const
             doc = scratch.get();
         }
         int from = 0, to = 0;
-        if (!selectionIn(i, *doc, &from, &to)) {
-            parts << QString();
+        if (!selectionIn(i, *doc, &from, &to))
             continue;
-        }
         QTextCursor cursor(doc);
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
-        parts << plain(cursor.selectedText());
+        text += plain(cursor.selectedText());
     }
-    return parts.join(u'\n');
+    return text;
 }
 
 void BlockView::selectAll()

@@ -50,6 +50,9 @@ protected:
     // An empty document for one block; the view sets its font and width.
     virtual QTextDocument* createDocument() const;
     virtual void fillBlock(int block, QTextDocument& doc) const = 0;
+    // Whether the block is a further piece of the line before it (see
+    // BlockPieces): copied text then joins them without a line break.
+    virtual bool continuesPrevious(int block) const { Q_UNUSED(block); return false; }
 
     // What the subclass tells of its content.
     void resetBlocks(int count);               // all replaced; back to the top

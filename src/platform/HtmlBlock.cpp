@@ -4,6 +4,9 @@
 
 #include <QUrl>
 
+#include <algorithm>
+#include <optional>
+
 namespace platform {
 
 namespace {
@@ -125,6 +128,72 @@ void dropClosingBreak(QString& html)
         html.truncate(lt);
 }
 
+// Tag names compared as HTML compares them, ASCII letters in any case;
+// called for every tag of a long fragment, so without a library call.
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        x = x >= u'A' && x <= u'Z' ? char16_t(x + 32) : x;
+        y = y >= u'A' && y <= u'Z' ? char16_t(y + 32) : y;
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+bool nameIn(QStringView name, std::initializer_list<QStringView> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](QStringView n) { return sameName(name, n); });
+}
+
+// Tags that stay inside a line of text.
+bool isInline(QStringView name)
+{
+    return nameIn(name, {u"b", u"u", u"i", u"s", u"font", u"span", u"a", u"strong", u"em", u"big", u"small",
+                         u"sub", u"sup", u"tt", u"code", u"nobr", u"strike", u"img"});
+}
+
+// Tags that have no end tag.
+bool isVoid(QStringView name)
+{
+    return nameIn(name, {u"br", u"img", u"hr", u"meta", u"link", u"input", u"area", u"base", u"col", u"param",
+                         u"wbr"});
+}
+
+// The length of an entity such as "&lt;" or "&#233;" at i, or 0.
+qsizetype entityLength(QStringView html, qsizetype i)
+{
+    for (qsizetype j = i + 1; j < html.size() && j <= i + 10; ++j) {
+        if (html[j] == u';')
+            return j > i + 1 ? j + 1 - i : 0;
+        if (!html[j].isLetterOrNumber() && html[j] != u'#')
+            return 0;
+    }
+    return 0;
+}
+
+qsizetype utf8Bytes(QStringView text)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += 3;  // a lone surrogate is written as the replacement character
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
 QString htmlForLayout(QStringView html)
@@ -146,6 +215,92 @@ QString htmlForLayout(QStringView html)
     out += html.mid(copied);
     dropClosingBreak(out);
     return out;
+}
+
+std::vector<Cut> htmlCuts(QStringView html)
+{
+    std::vector<Cut> cuts;
+    if (html.size() <= kPieceLength)
+        return cuts;
+    struct Open {
+        QStringView name;
+        QStringView tag;
+    };
+    std::vector<Open> open;
+    auto openTags = [&] {
+        QString tags;
+        for (const Open& o : open)
+            tags += o.tag;
+        return tags;
+    };
+    enum class Item { Text, Blank, Inline, Other };
+    qsizetype lastCut = 0, pendingAt = 0, bytesToLastCut = 0;
+    qsizetype shown = 0;  // characters shown since the last cut
+    std::optional<Cut> pending;  // a place to cut, if the text after it is no blank
+    bool afterFitting = false;  // a cut may follow the items so far
+    bool afterBlank = false;
+    // Past the length, a cut waits a little for a word's beginning, where the
+    // short line that ends the piece looks like any line wrapped at a word.
+    auto time = [&] { return shown >= kPieceLength && (afterBlank || shown >= kPieceLength + 256); };
+    for (qsizetype i = 0; i < html.size();) {
+        Item item = Item::Text;
+        qsizetype end = i + 1;
+        const QChar c = html[i];
+        if (c == u'<') {
+            const qsizetype gt = tagEnd(html, i);
+            end = gt < 0 ? html.size() : gt + 1;
+            const bool closing = i + 1 < html.size() && html[i + 1] == u'/';
+            qsizetype nameEnd = i + 1 + (closing ? 1 : 0);
+            while (nameEnd < end && html[nameEnd].isLetterOrNumber())
+                ++nameEnd;
+            const QStringView name = html.sliced(i + 1 + (closing ? 1 : 0), nameEnd - i - 1 - (closing ? 1 : 0));
+            item = gt >= 0 && isInline(name) ? Item::Inline : Item::Other;
+            if (item == Item::Other && !sameName(name, u"br"))
+                return {};  // Qt closes block tags in ways of its own
+            if (!pending && afterFitting && item == Item::Inline && time()) {
+                pending = Cut{0, openTags()};
+                pendingAt = i;
+            }
+            if (closing) {
+                for (auto o = open.rbegin(); o != open.rend(); ++o)
+                    if (sameName(o->name, name)) {
+                        open.erase(std::prev(o.base()), open.end());
+                        break;
+                    }
+            } else if (!name.isEmpty() && !isVoid(name) && html[end - 2] != u'/') {
+                open.push_back({name, html.sliced(i, end - i)});
+            }
+        } else {
+            if (c == u'&')
+                end = i + std::max<qsizetype>(1, entityLength(html, i));
+            else if (c.isHighSurrogate() && end < html.size() && html[end].isLowSurrogate())
+                ++end;
+            item = c.isSpace() ? Item::Blank : Item::Text;
+            if (!pending && afterFitting && time()) {
+                pending = Cut{0, openTags()};
+                pendingAt = i;
+            }
+        }
+        if (item == Item::Other || (pending && item == Item::Blank)) {
+            pending.reset();
+        } else if (pending && item == Item::Text) {
+            bytesToLastCut += utf8Bytes(html.sliced(lastCut, pendingAt - lastCut));
+            pending->at = bytesToLastCut;
+            cuts.push_back(std::move(*pending));
+            pending.reset();
+            lastCut = pendingAt;
+            shown = 0;
+        }
+        if (item == Item::Text || item == Item::Blank)
+            ++shown;
+        // Blanks after a line break keep it last in its piece, where
+        // htmlForLayout would drop it as the fragment's closing break.
+        if (item != Item::Blank)
+            afterFitting = item != Item::Other;
+        afterBlank = item == Item::Blank || (afterBlank && item == Item::Inline);
+        i = end;
+    }
+    return cuts;
 }
 
 QVariant HtmlBlockDocument::loadResource(int type, const QUrl& name)

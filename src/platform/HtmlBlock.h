@@ -1,7 +1,10 @@
 #pragma once
 // One block of an HTML view as Qt's rich-text engine is given it.
+#include "platform/BlockPieces.h"
+
 #include <QString>
 #include <QTextDocument>
+#include <vector>
 
 namespace platform {
 
@@ -11,6 +14,14 @@ namespace platform {
 // when its address shows nothing; the one <br> that closes the fragment is
 // dropped, since the block ends there anyway.
 QString htmlForLayout(QStringView html);
+
+// Where a fragment longer than a piece is cut, in bytes of its UTF-8, with
+// the inline tags open at each cut. A cut stands between two pieces of text
+// or inline tags, never next to a line break (the whole would show a break
+// there that the pieces copy without), nor before a blank (a piece drops the
+// blanks it begins with): each piece then looks and copies as its part of
+// the whole. A fragment with block tags is not cut: chat lines have none.
+std::vector<Cut> htmlCuts(QStringView html);
 
 // A block's document: its pictures come from the PictureStore, nothing
 // else is ever loaded.

@@ -1,11 +1,14 @@
 #include "platform/HtmlView.h"
 
+#include "platform/BlockPieces.h"
 #include "platform/BlockStore.h"
 #include "platform/Errors.h"
 #include "platform/HtmlBlock.h"
 #include "platform/PictureStore.h"
 
 #include <QFontDatabase>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -55,8 +58,12 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
             return out;
         }
         if (c != u'\\') {
-            out += c;
-            ++i;
+            // The characters up to the next quote or backslash stand for themselves.
+            qsizetype plainEnd = i + 1;
+            while (plainEnd < n && code[plainEnd] != u'\'' && code[plainEnd] != u'\\')
+                ++plainEnd;
+            out += QStringView(code).sliced(i, plainEnd - i);
+            i = plainEnd;
             continue;
         }
         if (i + 1 >= n)
@@ -81,7 +88,7 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
             }
             break;
         case 'u': {
-            const qsizetype close = i < n && code[i] == u'{' ? code.indexOf(u'}', i) : -1;
+            const qsizetype close = i < n && code[i] == u'{' ? QStringView(code).first(std::min(n, i + 8)).indexOf(u'}', i) : -1;
             if (close > i + 1 && close - i - 1 <= 6 && readHex(code, i + 1, int(close - i - 1), &v) && v <= 0x10FFFF) {
                 out += QString::fromUcs4(&v, 1);
                 i = close + 1;
@@ -111,7 +118,17 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
 
 struct HtmlView::Impl {
     BlockStore store;
+    BlockPieces pieces;
     bool hasSet = false;
+
+    void startBlock(const QString& html)
+    {
+        store.startBlock();
+        store.append(html);
+        pieces.addBlock();
+        for (Cut& cut : htmlCuts(html))
+            pieces.cutLast(std::move(cut));
+    }
 };
 
 HtmlView::HtmlView(QWidget* parent) : BlockView(parent), d(new Impl)
@@ -127,12 +144,11 @@ HtmlView::~HtmlView() = default;
 void HtmlView::setDocumentHTML(const QString& html)
 {
     d->store.clear();
+    d->pieces.clear();
     d->hasSet = !html.isEmpty();
-    if (d->hasSet) {
-        d->store.startBlock();
-        d->store.append(html);
-    }
-    resetBlocks(d->store.count());
+    if (d->hasSet)
+        d->startBlock(html);
+    resetBlocks(d->pieces.count());
 }
 
 QString HtmlView::documentHTML() const { return d->store.all(); }
@@ -186,11 +202,10 @@ void HtmlView::write(const QString& html) { add(html, false); }
 
 void HtmlView::add(const QString& html, bool lineEnd)
 {
-    d->store.startBlock();
-    d->store.append(html);
+    d->startBlock(html);
     if (lineEnd)
         d->store.append(QByteArrayView("\n"));
-    blocksChanged(d->store.count() - 1, d->store.count());
+    blocksChanged(d->pieces.firstPiece(d->store.count() - 1), d->pieces.count());
 }
 
 void HtmlView::scroll(int x, int y)
@@ -210,6 +225,17 @@ void HtmlView::servePictures(const QString& urlPrefix, const QString& folder)
 
 QTextDocument* HtmlView::createDocument() const { return new HtmlBlockDocument; }
 
-void HtmlView::fillBlock(int block, QTextDocument& doc) const { doc.setHtml(htmlForLayout(d->store.text(block))); }
+void HtmlView::fillBlock(int block, QTextDocument& doc) const
+{
+    const BlockPieces::Where where = d->pieces.locate(block);
+    const BlockPieces::Span span = d->pieces.span(where);
+    QByteArrayView bytes = d->store.bytes(where.block);
+    if (span.to < 0 && bytes.endsWith('\n'))
+        bytes.chop(1);
+    bytes = bytes.sliced(span.from, (span.to < 0 ? bytes.size() : span.to) - span.from);
+    doc.setHtml(htmlForLayout(span.open + QString::fromUtf8(bytes)));
+}
+
+bool HtmlView::continuesPrevious(int block) const { return d->pieces.locate(block).piece > 0; }
 
 }  // namespace platform

@@ -58,6 +58,7 @@ public:
 protected:
     QTextDocument* createDocument() const override;
     void fillBlock(int block, QTextDocument& doc) const override;
+    bool continuesPrevious(int block) const override;
 
 private:
     void add(const QString& html, bool lineEnd);

@@ -1,5 +1,6 @@
 #include "platform/LogBox.h"
 
+#include "platform/BlockPieces.h"
 #include "platform/BlockStore.h"
 
 #include <QFontDatabase>
@@ -12,6 +13,8 @@ namespace platform {
 struct LogBox::Impl {
     // One block a line, each closed by "\n" but the open last one.
     BlockStore store;
+    BlockPieces pieces;
+    qsizetype openCut = 0;  // where the open line's last piece begins
     // Colour changes, by line and byte in the line; none before the first.
     struct Run {
         int line;
@@ -22,6 +25,35 @@ struct LogBox::Impl {
     std::vector<Run> runs;
     QColor color;
     bool afterCR = false;  // the last append ended in CR: a leading LF is its pair
+
+    void startLine()
+    {
+        store.startBlock();
+        pieces.addBlock();
+        openCut = 0;
+    }
+
+    // Cuts the open line into pieces as it grows, each at a character's
+    // first byte.
+    void cutOpenLine()
+    {
+        const QByteArrayView line = store.bytes(store.count() - 1);
+        for (qsizetype at = openCut + kPieceLength; at < line.size(); at = openCut + kPieceLength) {
+            while (at < line.size() && (uchar(line[at]) & 0xC0) == 0x80)
+                ++at;
+            if (at == line.size())
+                break;
+            pieces.cutLast({at, {}});
+            openCut = at;
+        }
+    }
+
+    // The pieces shown: an empty open line shows none.
+    int shownPieces() const
+    {
+        const int open = store.count() - 1;
+        return pieces.count() - (open >= 0 && store.bytes(open).isEmpty() ? 1 : 0);
+    }
 };
 
 LogBox::LogBox(QWidget* parent) : BlockView(parent), d(new Impl)
@@ -44,7 +76,7 @@ void LogBox::append(const QString& text)
         return;
     BlockStore& store = d->store;
     if (store.count() == 0)
-        store.startBlock();
+        d->startLine();
     const int open = store.count() - 1;
     if (d->runs.empty() ? d->color.isValid() : d->runs.back().color != d->color)
         d->runs.push_back({open, store.bytes(open).size(), d->color});
@@ -57,10 +89,11 @@ void LogBox::append(const QString& text)
         const auto lineEnd = std::find_if(rest.begin(), rest.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
         const qsizetype at = lineEnd - rest.begin();
         store.append(rest.first(at));
+        d->cutOpenLine();
         if (at == rest.size())
             break;
         store.append(QByteArrayView("\n"));
-        store.startBlock();
+        d->startLine();
         qsizetype skip = 1;
         if (rest[at] == u'\r' && at + 1 < rest.size() && rest[at + 1] == u'\n')
             skip = 2;
@@ -68,7 +101,7 @@ void LogBox::append(const QString& text)
             d->afterCR = true;
         rest = rest.sliced(at + skip);
     }
-    blocksChanged(open, lineCount());
+    blocksChanged(d->pieces.firstPiece(open), d->shownPieces());
 }
 
 QString LogBox::text() const { return d->store.all(); }
@@ -76,6 +109,7 @@ QString LogBox::text() const { return d->store.all(); }
 void LogBox::clear()
 {
     d->store.clear();
+    d->pieces.clear();
     d->runs.clear();
     d->afterCR = false;
     resetBlocks(0);
@@ -92,16 +126,19 @@ int LogBox::lineCount() const
 
 void LogBox::fillBlock(int block, QTextDocument& doc) const
 {
-    QByteArrayView line = d->store.bytes(block);
+    const BlockPieces::Where where = d->pieces.locate(block);
+    const BlockPieces::Span span = d->pieces.span(where);
+    QByteArrayView line = d->store.bytes(where.block);
     if (line.endsWith('\n'))
         line.chop(1);
+    const qsizetype end = span.to < 0 ? line.size() : span.to;
     const auto& runs = d->runs;
-    auto run = std::upper_bound(runs.begin(), runs.end(), Impl::Run{block, 0, QColor()});
+    auto run = std::upper_bound(runs.begin(), runs.end(), Impl::Run{where.block, span.from, QColor()});
     QColor color = run == runs.begin() ? QColor() : std::prev(run)->color;
     QTextCursor cursor(&doc);
-    for (qsizetype at = 0; at < line.size();) {
-        const bool changes = run != runs.end() && run->line == block;
-        const qsizetype next = changes ? std::min(line.size(), run->from) : line.size();
+    for (qsizetype at = span.from; at < end;) {
+        const bool changes = run != runs.end() && run->line == where.block;
+        const qsizetype next = changes ? std::min(end, run->from) : end;
         if (next > at) {
             QTextCharFormat format;
             if (color.isValid())
@@ -113,5 +150,7 @@ void LogBox::fillBlock(int block, QTextDocument& doc) const
             color = (run++)->color;
     }
 }
+
+bool LogBox::continuesPrevious(int block) const { return d->pieces.locate(block).piece > 0; }
 
 }  // namespace platform

@@ -29,6 +29,7 @@ public:
 
 protected:
     void fillBlock(int block, QTextDocument& doc) const override;
+    bool continuesPrevious(int block) const override;
 
 private:
     struct Impl;

@@ -1,4 +1,5 @@
 #include "platform/Desktop.h"
+#include "platform/BlockPieces.h"
 #include "platform/Errors.h"
 #include "platform/HtmlView.h"
 #include "platform/PictureStore.h"
@@ -390,6 +391,34 @@ TEST_F(ShownView, SelectAllTakesBlocksNeverShown)
     EXPECT_EQ(lines.front(), QStringLiteral("linea 0"));
     EXPECT_EQ(lines[500], QStringLiteral("linea 500"));
     EXPECT_EQ(lines.back(), QStringLiteral("linea 999"));
+}
+
+// A line of a few hundred thousand letters without a place to break is laid
+// out in pieces, the ones on screen only: the view still follows the end,
+// and a selection over it copies it as one line.
+TEST_F(ShownView, AVeryLongLineIsShownAtTheEndAndCopiedWhole)
+{
+    const QString letters = QString(300000, u'a');
+    writeLines(2);
+    view.writeln("<b> ana :</B>  " + letters + " fin" + tail);
+    writeLines(1, QStringLiteral("despues"));
+    view.scroll(0, 800000000);
+    QApplication::processEvents();
+    EXPECT_GT(view.blockCount(), 3 + 300000 / int(kPieceLength) / 2);
+    EXPECT_EQ(bottomBlock(), view.blockCount() - 1);
+
+    const QString all = "linea 0\nlinea 1\nana : " + letters + " fin\ndespues 0";
+    view.selectAll();
+    EXPECT_EQ(view.selectedText(), all);
+
+    // Dragged from the top of the screen, over the end of the long line.
+    const QPoint from(1, 3), to(view.viewport()->width() - 5, view.blockRect(view.blockCount() - 1).center().y());
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view.viewport(), to);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+    const QString dragged = view.selectedText();
+    EXPECT_TRUE(dragged.endsWith(QStringLiteral("aaa fin\ndespues 0"))) << dragged.right(40).toStdString();
+    EXPECT_TRUE(all.endsWith(dragged));
 }
 
 TEST_F(ShownView, ResizingRewrapsLongLines)

@@ -1,7 +1,10 @@
+#include "platform/BlockPieces.h"
 #include "platform/LogBox.h"
 
 #include <QApplication>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -142,6 +145,49 @@ TEST_F(ShownLog, AnOpenLineGrowsInPlace)
     EXPECT_GT(log.blockHeight(0), 2 * height);  // re-laid out, and wrapped at the width
     log.selectAll();
     EXPECT_EQ(log.selectedText(), log.text());
+}
+
+// A log whose pieces can be looked at as it lays them out.
+struct PieceLog : LogBox {
+    using LogBox::continuesPrevious;
+    using LogBox::fillBlock;
+};
+
+// A console line of a few hundred thousand characters, written in several
+// appends with a colour change inside, is laid out in pieces: together they
+// hold the line, each character in the colour it was written in, and it is
+// copied as one line.
+TEST(LogBox, AVeryLongLineIsLaidOutInPiecesThatHoldItWhole)
+{
+    PieceLog log;
+    const QString first = QStringLiteral("\u00F1").repeated(100000), second = QString(150000, u'x');
+    log.append(QStringLiteral("antes\r\n"));
+    log.append(first);
+    log.setSelColor(QColor(255, 0, 0));
+    log.append(second + QStringLiteral("\r\ndespues"));
+    EXPECT_EQ(log.lineCount(), 3);
+    EXPECT_GT(log.blockCount(), 2 + 250000 / int(kPieceLength));
+
+    QString text;
+    bool coloursRight = true;
+    for (int block = 0; block < log.blockCount(); ++block) {
+        QTextDocument piece;
+        log.fillBlock(block, piece);
+        if (block > 0 && !log.continuesPrevious(block))
+            text += u'\n';
+        for (QTextBlock b = piece.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QString t = it.fragment().text();
+                const bool red = it.fragment().charFormat().foreground().color() == QColor(255, 0, 0);
+                coloursRight = coloursRight && (t.contains(u'x') || t.contains(QStringLiteral("despues"))) == red;
+                text += t;
+            }
+    }
+    const QString all = "antes\n" + first + second + "\ndespues";
+    EXPECT_TRUE(text == all) << text.size() << " characters laid out of " << all.size();
+    EXPECT_TRUE(coloursRight);
+    log.selectAll();
+    EXPECT_TRUE(log.selectedText() == all);
 }
 
 TEST_F(ShownLog, SelectingByMouseTakesWholeLinesInOrder)
