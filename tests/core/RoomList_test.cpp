@@ -21,12 +21,18 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace platform;
 using namespace Function;
 
 class RoomList : public ConnectedClient {
 protected:
+    void SetUp() override
+    {
+        ConnectedClient::SetUp();
+        irc->Marquesina->stop();  // the marquee text stays as the moves set it
+    }
     // The server lists these rooms ("#room users :topic"), then the client
     // has handled them.
     void lists(const QStringList& rooms)
