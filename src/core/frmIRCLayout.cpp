@@ -206,7 +206,6 @@ QWidget* frmIRC::buildCompose()
 QWidget* frmIRC::buildSidePanel()
 {
     auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("sidePanel"));
     auto* sl = new QVBoxLayout(side);
     sl->setContentsMargins(0, 0, 0, 0);
     sl->setSpacing(6);
