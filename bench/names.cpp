@@ -25,6 +25,7 @@ double phase(bench::Server& server, const QByteArray& lines, const char* token)
 
 int main(int argc, char** argv)
 {
+    bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int users = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
     bench::Server server;
