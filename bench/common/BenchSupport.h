@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <unistd.h>
 #include <functional>
 
 namespace bench {
@@ -30,6 +32,15 @@ inline double memoryMiB(const char* field)
 }
 inline double peakMiB() { return memoryMiB("VmHWM:"); }
 inline double residentMiB() { return memoryMiB("VmRSS:"); }
+
+// The processor time this process has used, in ms: on a machine busy with
+// other work it varies far less than the time on the clock.
+inline double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
 
 // Benches draw offscreen unless a display is there (xvfb-run).
 inline void offscreenWithoutDisplay()
