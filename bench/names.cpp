@@ -9,27 +9,6 @@
 
 #include <QApplication>
 
-namespace {
-
-struct Took {
-    double ms = -1;
-    double cpuMs = -1;
-};
-
-Took phase(bench::Server& server, const QByteArray& lines, const char* token)
-{
-    server.clearReceived();
-    QElapsedTimer clock;
-    clock.start();
-    const double cpu = bench::cpuMs();
-    server.send(lines + "PING :" + token + "\r\n");
-    if (!server.waitForReceived(QByteArray("PONG :") + token))
-        return {};
-    return {clock.nsecsElapsed() / 1e6, bench::cpuMs() - cpu};
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     bench::offscreenWithoutDisplay();
@@ -60,11 +39,20 @@ int main(int argc, char** argv)
         parts += ":nuevo" + QByteArray::number(i) + "!u@" + host + " PART #sala :adios\r\n";
     }
 
-    const Took n = phase(server, names, "names");
+    struct Took {
+        double ms;
+        double cpuMs;
+    };
+    auto phase = [&](const QByteArray& lines, const char* token) {
+        const double cpu = bench::cpuMs();
+        const double ms = bench::timeToPong(server, lines, token);
+        return Took{ms, bench::cpuMs() - cpu};
+    };
+    const Took n = phase(names, "names");
     const int afterNames = irc->ListView1->count();
-    const Took j = phase(server, joins, "joins");
+    const Took j = phase(joins, "joins");
     const int afterJoins = irc->ListView1->count();
-    const Took p = phase(server, parts, "parts");
+    const Took p = phase(parts, "parts");
     std::printf("names: %d users: names list %.1f ms (processor %.1f ms, %d entries), %d joins %.1f ms (%.1f ms, %d "
                 "entries), %d parts %.1f ms (%.1f ms, %d entries)\n",
                 users, n.ms, n.cpuMs, afterNames, users, j.ms, j.cpuMs, afterJoins, users, p.ms, p.cpuMs,

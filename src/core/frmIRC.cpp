@@ -6,6 +6,8 @@
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
 #include "media/frmMedia.h"
+#include "media/frmPlay.h"
+#include "media/frmVexlo.h"
 #include "platform/AppFiles.h"
 #include "platform/DefaultButtons.h"
 #include "platform/Desktop.h"
@@ -16,6 +18,7 @@
 #include "platform/LogBox.h"
 #include "platform/Skin.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
@@ -63,6 +66,8 @@ void frmIRC::Form_Load()
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
+    for (const OptionFlag& o : optionFlags())
+        o.button->setOn(*o.flag);
 
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPictures + u'/', FilesPath(QStringLiteral("Pictures")));
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPromotion + u'/', FilesPath(QStringLiteral("Pictures")));
@@ -131,6 +136,10 @@ void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 
 void frmIRC::Command31_Click() { OpenWebAddress(hosts::siteAddress() + QStringLiteral("/Vexlo-Foro/index.php")); }
+
+void frmIRC::Command32_Click() { frmVexlo::instance()->Show(); }
+
+void frmIRC::Command34_Click() { frmPlay::instance()->Show(); }
 
 void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 

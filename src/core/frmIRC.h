@@ -16,6 +16,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class frmRoom;
 struct ReceivedLine;
 
 namespace platform {
@@ -30,6 +31,7 @@ class LogBox;
 class PictureBox;
 class Shape;
 class TcpClient;
+class ToggleButton;
 }  // namespace platform
 
 // The pending reply to a whois request.
@@ -77,6 +79,18 @@ public:
     // --- Sending chat and private lines ----------------------------------------
     void RoomMsg(QString& text, const QString& room = QString());
     void SendMsg(const QString& text, const QString& nick);
+    // "Vexlo-iRc-Trovelin [<site> Bye :D ]": the farewell of QUIT and of a
+    // room window's PART.
+    static QString farewellText();
+
+    // --- Windows of further rooms and private conversations ---------------------
+    // A room line, names list or private line for those windows.
+    void MsgComming(const QString& EntraA, const QString& Mensajero, const QString& iMensaje);
+    void NickComming(const QString& EntraA, QString& Entrantes);
+    QString nickclean(QString msg);
+    void MsgPrvComming(const QString& Mensajero, const QString& iMensaje);
+    // Shows the private window of Whoto, made when there is none.
+    void Abre_Privado(const QString& Whoto);
 
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
@@ -95,6 +109,7 @@ public:
     QString NickFallido;
     DatosWhois Whois;
     bool PrefijoNames = false;
+    bool PrefijoNick = false;  // nickclean removed a leading "@" or "+"
     QString TextoBienvenida;
     qint32 ColumnaPaleta = 0;  // column of the palette cell under the mouse
     qint32 FilaPaleta = 0;     // its row times 4
@@ -127,9 +142,9 @@ public:
     QPushButton* cmdDisconnect;
 
     // Text style.
-    QPushButton* Command2;   // Negrita
-    QPushButton* Command3;   // Subrayada
-    QPushButton* Command29;  // Mix color
+    platform::ToggleButton* Command2;  // Negrita
+    platform::ToggleButton* Command3;  // Subrayada
+    platform::ToggleButton* Command29;  // Mix color
     std::array<platform::ColorSwatch*, 17> Option1;  // font colour swatches
     std::array<platform::ColorSwatch*, 17> Option2;  // background swatches
     platform::PictureBox* Picture1;  // colour palette
@@ -157,13 +172,13 @@ public:
     QPushButton* Command8;   // Guardar
     QPushButton* Command10;  // Cerrar
     // Toolbar: the option flags.
-    QPushButton* Command18;  // PublicarPrivados
-    QPushButton* Command19;  // AntiFlood
-    QPushButton* Command20;  // PrivadosEnChat
-    QPushButton* Command21;  // PrivadosEnVentanas
-    QPushButton* Command5;   // Invitaciones
-    QPushButton* Command26;  // VerMovimiento
-    QPushButton* Command27;  // AutoScroll
+    platform::ToggleButton* Command18;  // PublicarPrivados
+    platform::ToggleButton* Command19;  // AntiFlood
+    platform::ToggleButton* Command20;  // PrivadosEnChat
+    platform::ToggleButton* Command21;  // PrivadosEnVentanas
+    platform::ToggleButton* Command5;  // Invitaciones
+    platform::ToggleButton* Command26;  // VerMovimiento
+    platform::ToggleButton* Command27;  // AutoScroll
 
     QTimer* Marquesina;
     QTimer* Timer3;
@@ -201,6 +216,8 @@ public:
     void Command28_Click();
     void Command30_Click();
     void Command31_Click();
+    void Command32_Click();
+    void Command34_Click();
     void Command7_Click();
     void Command8_Click();
     void Command10_Click();
@@ -227,9 +244,18 @@ private:
     QWidget* buildStyle();
     void connectStyleHandlers();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
-    // Bold and underline: the caption names what the next click does.
-    void toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
-                    void (*show)(QWidget*, bool), QString& saved);
+    static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
+                                          const char* name);
+    // The option flags and the buttons that switch and show them.
+    struct OptionFlag {
+        platform::ToggleButton* button;
+        bool* flag;
+        const char* handler;
+    };
+    std::array<OptionFlag, 7> optionFlags() const;
+    // Bold and underline: each click switches its code in and out.
+    void toggleCode(platform::ToggleButton* button, const QString& code, int slot, void (*show)(QWidget*, bool),
+                    QString& saved);
     void nickFailure(const QString& text);
     // The main room's events, one line each.
     void privmsgLine(ReceivedLine& l);
@@ -240,6 +266,8 @@ private:
     void partLine(ReceivedLine& l);
     void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
+    // The window of a room that has none yet, shown and found from now on.
+    frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
     void refreshCount();
 
