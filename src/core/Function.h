@@ -2,6 +2,8 @@
 // The module shared by every window: the shared state, the settings values
 // and option flags, and the module procedures (settings files, the server
 // settings file, the rendering of chat text).
+#include "core/ColourCodes.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -79,6 +81,18 @@ void ResetState();
 // IRC text to an HTML fragment: emoticon codes, list-picture codes, colour,
 // bold, underline and plain codes. Rewrites text in place and returns it.
 QString FormatoHTML(QString& text);
+// What FormatoHTML carries from one code to the next along its text.
+struct FormatState {
+    ColourState colour;
+    bool bold = false;
+    bool underline = false;
+};
+// FormatoHTML of a text that goes on from where state was left: it starts
+// from state, leaves in it the state at the text's end, and appends no
+// closing tags (ClosingTags gives them).
+QString FormatoHTML(QString& text, FormatState& state);
+// The tags that close what state holds open, as FormatoHTML ends a text.
+QString ClosingTags(const FormatState& state);
 // Text from outside made safe for view HTML: "<" and ">" escaped.
 QString TextoHTML(QString text);
 // IRC colour number to an HTML colour name ("" for none).

@@ -18,6 +18,7 @@ struct Entry {
     int icon = 0;
     QStringList subItems;  // SubItems(k) is subItems[k - 1]
     std::optional<QColor> color;
+    bool checked = false;
 
     QString subItem1() const { return subItems.value(0); }
 };
@@ -51,6 +52,7 @@ struct ListView::Impl final : QAbstractTableModel {
     SlotIndex byText;
     SlotIndex bySubItem1;
     QStringList headers;
+    bool checkBoxes = false;
     QList<QPixmap> pictures;
     QPixmap noPicture;  // transparent, as big as the first picture
 
@@ -154,7 +156,19 @@ struct ListView::Impl final : QAbstractTableModel {
     {
         return parent.isValid() ? 0 : std::max(1, int(headers.size()));
     }
-    Qt::ItemFlags flags(const QModelIndex& index) const override { return entryFlags(index); }
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        const Qt::ItemFlags f = entryFlags(index);
+        return checkBoxes && index.column() == 0 ? f | Qt::ItemIsUserCheckable : f;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!checkBoxes || !index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
+            return false;
+        entries.at(index.row()).checked = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
@@ -179,6 +193,10 @@ struct ListView::Impl final : QAbstractTableModel {
             return e.icon >= 1 && e.icon <= pictures.size() ? pictures[e.icon - 1] : noPicture;
         case Qt::ForegroundRole:
             return e.color ? QVariant(QBrush(*e.color)) : QVariant();
+        case Qt::CheckStateRole:
+            if (!checkBoxes || column != 0)
+                return {};
+            return e.checked ? Qt::Checked : Qt::Unchecked;
         default:
             return {};
         }
@@ -248,6 +266,19 @@ void ListView::setForeColor(int position, const QColor& color)
 {
     d->entry(position).color = color;
     d->rowChanged(position, 0, d->columnCount({}) - 1);
+}
+
+void ListView::setCheckBoxes(bool on)
+{
+    d->beginResetModel();
+    d->checkBoxes = on;
+    d->endResetModel();
+}
+bool ListView::checked(int position) const { return d->entry(position).checked; }
+void ListView::setChecked(int position, bool on)
+{
+    d->entry(position).checked = on;
+    d->rowChanged(position, 0, 0);
 }
 
 int ListView::find(const QString& text) const

@@ -47,6 +47,11 @@ public:
     void setSubItem(int position, int k, const QString& value);
     std::optional<QColor> foreColor(int position) const;
     void setForeColor(int position, const QColor& color);
+    // A check box before each entry's text, which the user ticks; entries
+    // start unticked.
+    void setCheckBoxes(bool on);
+    bool checked(int position) const;
+    void setChecked(int position, bool on);
 
     // First entry whose text is exactly text, or -1.
     int find(const QString& text) const;

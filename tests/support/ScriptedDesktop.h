@@ -12,7 +12,9 @@ public:
     void openUrl(const QString& url) override { opened << url; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
+    // A 1280 x 1024 screen with a 30-pixel task bar at the bottom.
     QRect workArea() override { return QRect(0, 0, 1280, 994); }
+    QRect screenArea() override { return QRect(0, 0, 1280, 1024); }
     void setAlwaysOnTop(QWidget*, bool) override {}
     void end() override { ++ended; }
 
