@@ -8,21 +8,6 @@
 
 #include <QApplication>
 
-namespace {
-
-double phase(bench::Server& server, const QByteArray& lines, const char* token)
-{
-    server.clearReceived();
-    QElapsedTimer clock;
-    clock.start();
-    server.send(lines + "PING :" + token + "\r\n");
-    if (!server.waitForReceived(QByteArray("PONG :") + token))
-        return -1;
-    return clock.nsecsElapsed() / 1e6;
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -52,11 +37,11 @@ int main(int argc, char** argv)
         parts += ":nuevo" + QByteArray::number(i) + "!u@" + host + " PART #sala :adios\r\n";
     }
 
-    const double n = phase(server, names, "names");
+    const double n = bench::timeToPong(server, names, "names");
     const int afterNames = irc->ListView1->count();
-    const double j = phase(server, joins, "joins");
+    const double j = bench::timeToPong(server, joins, "joins");
     const int afterJoins = irc->ListView1->count();
-    const double p = phase(server, parts, "parts");
+    const double p = bench::timeToPong(server, parts, "parts");
     std::printf("names: %d users: names list %.1f ms (%d entries), %d joins %.1f ms (%d entries), %d parts %.1f ms "
                 "(%d entries)\n",
                 users, n, afterNames, users, j, afterJoins, users, p, irc->ListView1->count());

@@ -2,8 +2,10 @@
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/MovieControl.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -12,6 +14,10 @@ int main(int argc, char** argv)
     platform::prepareMovieEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trovelin"));
+    if (!platform::installQtSpanish())
+        std::fputs("trovelin: falta la traducción de Qt al español (paquete qt6-translations-l10n); "
+                   "los diálogos estándar saldrán en inglés\n",
+                   stderr);
     Function::ResetState();
     frmIRC::instance()->Show();
     return app.exec();

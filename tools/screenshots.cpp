@@ -1,9 +1,11 @@
 // Runs the program through a short session against the chat server on
 // 127.0.0.1:6667 (scripts/run-local starts one; the server settings file must
 // name the same port) and saves a picture of each window on the way: start,
-// connect dialog, chat, server console, whois, the text style, decorations
-// and emoticons, styled lines as another user sends them back, and the team
-// and game windows.
+// connect dialog, chat (and a busy room at three window sizes, with the
+// conversation's size printed), the save dialog, server console, whois, the
+// text style, decorations and emoticons, styled lines as another user sends
+// them back, the team and game windows, and a second room in its own window
+// (with its menu open, made small and large).
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -16,13 +18,16 @@
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
+#include "platform/Translations.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
+#include "windows/frmRoom.h"
 #include "windows/frmicon.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,8 +36,11 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -85,6 +93,7 @@ int main(int argc, char** argv)
 {
     platform::prepareMovieEngine();
     QApplication app(argc, argv);
+    platform::installQtSpanish();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/trovelin-shots");
     if (argc > 2)
         port = quint16(QByteArray(argv[2]).toUShort());
@@ -123,6 +132,33 @@ int main(int argc, char** argv)
     irc->txtChatMsg->setPlainText(QStringLiteral("escribiendo..."));
     wait(800);
     shot(irc, "4-chat");
+
+    // A busy room at three window sizes; the conversation's size goes to the
+    // output beside each picture.
+    for (int i = 1; i <= 30; ++i) {
+        Peer& who = i % 2 ? ana : luis;
+        who.say("PRIVMSG #amistad :linea " + QByteArray::number(i) +
+                " de una charla animada, con bastante texto para llenar la vista :)");
+    }
+    wait(800);
+    const QSize sizes[] = {{800, 600}, {1220, 760}, {1920, 1080}};
+    for (const QSize& size : sizes) {
+        irc->resize(size);
+        wait(300);
+        std::printf("window %dx%d: conversation %dx%d\n", irc->width(), irc->height(), irc->DHTMLEdit1->width(),
+                    irc->DHTMLEdit1->height());
+        shot(irc, qPrintable(QStringLiteral("4-chat-%1x%2").arg(size.width()).arg(size.height())));
+    }
+    irc->resize(1220, 760);
+
+    // The standard save dialog, as "Guardar" shows it.
+    QTimer::singleShot(0, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            shot(d, "4-save-dialog");
+            d->close();
+        }
+    });
+    irc->Command8_Click();
 
     frmServer::instance()->Show();
     shot(frmServer::instance(), "5-server");
@@ -204,6 +240,49 @@ int main(int argc, char** argv)
     irc->Command34_Click();
     wait(3000);
     shot(frmPlay::instance(), "13-game");
+
+    // A second room in a window of its own, with a crowd and a conversation.
+    irc->send(QStringLiteral("JOIN #tertulia"));
+    std::vector<std::unique_ptr<Peer>> crowd;
+    for (const char* nick : {"carmen", "diego", "elena", "fabio", "gloria", "hugo", "ines", "jorge", "karla",
+                             "lalo", "mimi", "nacho", "olga", "pablo", "quique", "rita"}) {
+        crowd.push_back(std::make_unique<Peer>(nick));
+        crowd.back()->say("JOIN #tertulia");
+    }
+    ana.say("JOIN #tertulia");
+    wait(500);
+    crowd[0]->say("PRIVMSG #tertulia :buenas tardes a todos :)");
+    crowd[3]->say(QByteArray("PRIVMSG #tertulia :") + c + "03alguien vio el partido de ayer? " + b + "golazo" + b);
+    ana.say("PRIVMSG #tertulia :yo lo vi, que final mas emocionante :D");
+    crowd[5]->say("NICK hugo_bar");
+    frmRoom* room = Function::VentanasSala.first(frmRoom::captionFor(QStringLiteral("tertulia")));
+    if (!room) {
+        std::fprintf(stderr, "screenshots: no window for #tertulia\n");
+        std::_Exit(1);
+    }
+    room->Text2->setText(QStringLiteral("hola tertulia"));
+    room->Command1_Click();
+    crowd[8]->say("PART #tertulia :vuelvo luego");
+    crowd[2]->say("PRIVMSG #tertulia :bienvenida marta, pasa y sientate (h)");
+    room->Text2->setText(QStringLiteral("gracias elena, que tal todo?"));
+    room->move(60, 60);
+    room->raise();
+    wait(800);
+    shot(room, "14-room");
+
+    // Its menu, open on a nick: the whole screen, since the menu is a window of its own.
+    room->ListView1->select(2);
+    const QRect row = room->ListView1->visualRect(room->ListView1->model()->index(2, 0));
+    room->ListView1_MouseUp(Qt::RightButton, row.center());
+    wait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/15-room-menu.png"));
+    std::printf("%s/15-room-menu.png\n", qPrintable(outDir));
+    room->mpop->hide();
+
+    room->resize(300, 200);
+    shot(room, "16-room-small");
+    room->resize(1000, 680);
+    shot(room, "17-room-large");
     std::fflush(stdout);
     std::_Exit(0);
 }

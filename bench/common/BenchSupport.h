@@ -71,6 +71,19 @@ private:
     QByteArray received_;
 };
 
+// Sends lines and a trailing "PING :token"; the milliseconds until the PONG,
+// or -1 when none came.
+inline double timeToPong(Server& server, const QByteArray& lines, const char* token)
+{
+    server.clearReceived();
+    QElapsedTimer clock;
+    clock.start();
+    server.send(lines + "PING :" + token + "\r\n");
+    if (!server.waitForReceived(QByteArray("PONG :") + token))
+        return -1;
+    return clock.nsecsElapsed() / 1e6;
+}
+
 // The main window shown and connected to server as "yo" for "#sala";
 // null when it did not register.
 inline frmIRC* connectShown(Server& server)

@@ -19,6 +19,9 @@ QString TextoContestadora;
 bool PublicarPrivados, AntiFlood, PrivadosEnChat, PrivadosEnVentanas, VerMovimiento, AutoScroll, Invitaciones;
 bool AlertaPrivados, MostrarMSN, PublicarMusica;
 
+platform::WindowSlotsOf<frmRoom> VentanasSala;
+platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
+
 std::array<QString, 6> FormatoTexto;
 
 QString ArchivoINI;
@@ -41,6 +44,9 @@ void ResetState()
     PublicarPrivados = AntiFlood = PrivadosEnChat = PrivadosEnVentanas = Invitaciones = false;
     VerMovimiento = AutoScroll = AlertaPrivados = true;
     MostrarMSN = PublicarMusica = false;
+
+    VentanasSala.reset();
+    VentanasPrivado.reset();
 
     FormatoTexto = {};
 
@@ -65,6 +71,13 @@ void Espera(float seconds)
                 end -= 86400.0;
         }
     });
+}
+
+void MuestraAlerta(const QString& text, const QString& title, const QString& link)
+{
+    Q_UNUSED(text);
+    Q_UNUSED(title);
+    Q_UNUSED(link);
 }
 
 bool EstaIgnorado(const QString& nick)

@@ -3,11 +3,15 @@
 // and option flags, and the module procedures (settings files, the server
 // settings file, the rendering of chat text).
 #include "core/ColourCodes.h"
+#include "platform/WindowSlots.h"
 
 #include <QList>
 #include <QString>
 #include <array>
 #include <vector>
+
+class frmPrivado;
+class frmRoom;
 
 namespace Function {
 
@@ -49,6 +53,12 @@ extern bool Invitaciones;
 extern bool AlertaPrivados;
 extern bool MostrarMSN;
 extern bool PublicarMusica;
+
+// The windows of further rooms and of private conversations, found by
+// their captions (frmRoom::captionFor, frmPrivado::captionFor). Each starts
+// with one empty slot.
+extern platform::WindowSlotsOf<frmRoom> VentanasSala;
+extern platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
 
 // The six code strings wrapped around every line sent: bold, underline,
 // background, font colour, left and right decoration colour.
@@ -132,6 +142,10 @@ QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);
 
 // Waits while the run time keeps handling events.
 void Espera(float seconds);
+
+// Shows a pop-up alert and returns once it has gone. Alerts come later:
+// until then it returns at once.
+void MuestraAlerta(const QString& text, const QString& title, const QString& link);
 
 // The ignore list and flood control (their own windows come later): nobody
 // is ignored yet and no flood check runs.

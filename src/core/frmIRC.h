@@ -16,6 +16,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class frmRoom;
 struct ReceivedLine;
 
 namespace platform {
@@ -77,6 +78,18 @@ public:
     // --- Sending chat and private lines ----------------------------------------
     void RoomMsg(QString& text, const QString& room = QString());
     void SendMsg(const QString& text, const QString& nick);
+    // "Vexlo-iRc-Trovelin [<site> Bye :D ]": the farewell of QUIT and of a
+    // room window's PART.
+    static QString farewellText();
+
+    // --- Windows of further rooms and private conversations ---------------------
+    // A room line, names list or private line for those windows.
+    void MsgComming(const QString& EntraA, const QString& Mensajero, const QString& iMensaje);
+    void NickComming(const QString& EntraA, QString& Entrantes);
+    QString nickclean(QString msg);
+    void MsgPrvComming(const QString& Mensajero, const QString& iMensaje);
+    // Shows the private window of Whoto, made when there is none.
+    void Abre_Privado(const QString& Whoto);
 
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
@@ -95,6 +108,7 @@ public:
     QString NickFallido;
     DatosWhois Whois;
     bool PrefijoNames = false;
+    bool PrefijoNick = false;  // nickclean removed a leading "@" or "+"
     QString TextoBienvenida;
     qint32 ColumnaPaleta = 0;  // column of the palette cell under the mouse
     qint32 FilaPaleta = 0;     // its row times 4
@@ -242,6 +256,8 @@ private:
     void partLine(ReceivedLine& l);
     void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
+    // The window of a room that has none yet, shown and found from now on.
+    frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
     void refreshCount();
 

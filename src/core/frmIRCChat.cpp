@@ -2,14 +2,15 @@
 // main room, the private box sends to the nick chosen in the list; every
 // window posts through RoomMsg and SendMsg), and the two views every line
 // may be written to (the main chat view and the status box).
+#include "core/ChatView.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
-#include "platform/Errors.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmRoom.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -30,7 +31,8 @@ void frmIRC::RoomMsg(QString& text, const QString& room)
     const QString echo = QStringLiteral("<font color=Navy><b> ") + MiNick + QStringLiteral(" </font> : </b>") + text;
     if (target == CanalActual)
         New_msg(echo);
-    // Room windows come later: a line for another room is sent without echo.
+    else if (frmRoom* w = VentanasSala.first(frmRoom::captionFor(Mid(target, 2))))
+        w->New_msg(echo);
 }
 
 void frmIRC::SendMsg(const QString& text, const QString& nick)
@@ -71,22 +73,7 @@ void frmIRC::cmdPriv_Click()
 
 void frmIRC::txtNick_Change() { TxtPass->clear(); }
 
-void frmIRC::New_msg(QString tmstr)
-{
-    QString t;
-    resumeNext("New_msg FormatoHTML", [&] { t = FormatoHTML(tmstr); });
-    resumeNext("New_msg script strip", [&] {
-        t.remove(QStringLiteral("<script>")).remove(QStringLiteral("php")).remove(QStringLiteral("</script>"));
-    });
-    resumeNext("New_msg EscapaJS", [&] { t = EscapaJS(t); });
-    t += QStringLiteral("</font></b></u><br>");
-    resumeNext("New_msg writeln", [&] {
-        DHTMLEdit1->execScript(QStringLiteral("document.writeln('") + t + QStringLiteral("');"),
-                               QStringLiteral("JavaScript"));
-    });
-    if (AutoScroll)
-        resumeNext("New_msg scroll", [this] { DHTMLEdit1->scroll(0, 800000000); });
-}
+void frmIRC::New_msg(QString tmstr) { writeChatLine(*DHTMLEdit1, std::move(tmstr)); }
 
 void frmIRC::display(const QString& msg)
 {

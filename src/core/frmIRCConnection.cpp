@@ -82,10 +82,12 @@ void frmIRC::sockIRC_LineArrival(const QByteArray& line)
     BufferIRC.clear();
 }
 
-QString frmIRC::farewellLine()
+QString frmIRC::farewellText()
 {
-    return QStringLiteral("QUIT :Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]");
+    return QStringLiteral("Vexlo-iRc-Trovelin [") + hosts::kSite + QStringLiteral(" Bye :D ]");
 }
+
+QString frmIRC::farewellLine() { return QStringLiteral("QUIT :") + farewellText(); }
 
 QString frmIRC::disconnectedNotice()
 {

@@ -2,12 +2,13 @@
 // of a line, and every command and numeric the client acts on.
 #include "core/Function.h"
 #include "core/ReceivedLine.h"
+#include "core/UserList.h"
 #include "core/frmIRC.h"
-#include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/ListView.h"
 #include "platform/Text.h"
 #include "windows/frmInvita.h"
+#include "windows/frmRoom.h"
 #include "windows/frmWhois.h"
 
 #include <QFrame>
@@ -19,10 +20,6 @@ using namespace platform;
 using namespace Function;
 
 namespace {
-
-// The own nick's colour in the user list.
-constexpr quint32 kOwnNickColor = 0xF4B795;
-constexpr int kMaxCloneLines = 10;
 
 // The main room M: CanalActual without its "#".
 QString mainRoom() { return Mid(CanalActual, 2); }
@@ -249,16 +246,20 @@ void frmIRC::privmsgLine(ReceivedLine& l)
         if (EstaIgnorado(l.sender))
             return;
         const QString r = IdentificaChannel(l.body);
+        const QString head = QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ");
         if (LCase(r) == mainRoom()) {
-            New_msg(QStringLiteral("<b> ") + nick + QStringLiteral(" :</B>  ") + text);
+            New_msg(head + text);
             if (AntiFlood)
                 ControlFlood(text, l.sender);
+        } else {
+            MsgComming(r, head, text);
         }
-        // Lines for other rooms wait for the room windows.
         return;
     }
-    if (PrivadosEnVentanas)
-        return;  // private windows come later
+    if (PrivadosEnVentanas) {
+        MsgPrvComming(l.sender, text);
+        return;
+    }
     if (PrivadosEnChat)
         New_msg(Chr(3) + QStringLiteral("0,17 ") + Chr(3) + QStringLiteral("01 [ ") + Chr(3) +
                 QStringLiteral("12") + nick + u' ' + Chr(3) +
@@ -272,9 +273,22 @@ void frmIRC::privmsgLine(ReceivedLine& l)
 void frmIRC::joinLine(ReceivedLine& l)
 {
     const QString M = mainRoom();
-    if (LCase(l.lineChannel) != M)
-        return;  // another room: its window comes later
     const QString& sender = l.sender;
+    if (LCase(l.lineChannel) != M) {
+        // The joining user is not added to a new window: the names list
+        // that follows fills it.
+        frmRoom* w = VentanasSala.first(frmRoom::captionFor(l.lineChannel));
+        if (!w) {
+            newRoomWindow(l.lineChannel);
+            return;
+        }
+        // Rejoining (after a kick, say) starts the list afresh: the names
+        // list that follows would otherwise find every user there already.
+        if (sender == MiNick)
+            w->ListView1->clear();
+        w->NickJoin(sender, l.hostKey);
+        return;
+    }
     const QString nick = TextoHTML(sender);
     if (sender == MiNick) {
         Picture6->hide();
@@ -288,20 +302,14 @@ void frmIRC::joinLine(ReceivedLine& l)
         const int pos = ListView1->add(sender, icon);
         ListView1->setSubItem(pos, 1, l.hostKey);
         if (sender == MiNick)
-            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+            ListView1->setForeColor(pos, ownNickColor());
     }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [") + nick + QStringLiteral(" ] a Entrado a ") + M + u'.');
     refreshCount();
-    // At most ten clone lines: a crowd behind one host key (a shared cloak)
-    // would otherwise write one line per earlier member on every join.
-    int clones = 0;
-    for (const int pos : ListView1->findBySubItem1(l.hostKey, kMaxCloneLines + 1)) {
-        const QString other = ListView1->text(pos);
-        if (other != sender && clones++ < kMaxCloneLines)
-            New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + TextoHTML(other) +
-                    QStringLiteral(" ]"));
-    }
+    for (const QString& other : clonesOf(*ListView1, sender, l.hostKey))
+        New_msg(QStringLiteral("<font color=Silver> Clones [") + nick + QStringLiteral(" | ") + TextoHTML(other) +
+                QStringLiteral(" ]"));
 }
 
 void frmIRC::kickLine(ReceivedLine& l)
@@ -310,8 +318,11 @@ void frmIRC::kickLine(ReceivedLine& l)
     const QString c = QuikChannel(l.parameters);
     QString rest = processRest(l.parameters);
     const QString kicked = processParam(rest);
-    if (LCase(c) != M)
+    if (LCase(c) != M) {
+        if (frmRoom* w = VentanasSala.first(frmRoom::captionFor(c)))
+            w->nickexpulsado(l.sender, kicked, c);
         return;
+    }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [ ") + TextoHTML(l.sender) + QStringLiteral(" ] a  Expulsado a  [ ") +
                 kicked + QStringLiteral(" ] en ") + M);
@@ -332,6 +343,8 @@ void frmIRC::quitLine(ReceivedLine& l)
     if (!entries.isEmpty())
         removeUser(entries.first());
     refreshCount();
+    for (frmRoom* w : VentanasSala.open())
+        w->NickClose(l.sender, quitText);
 }
 
 void frmIRC::nickLine(ReceivedLine& l)
@@ -358,16 +371,21 @@ void frmIRC::nickLine(ReceivedLine& l)
             New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(sender) +
                     QStringLiteral(" ] a Cambiado su Nick por [ ") + newNick + QStringLiteral(" ]."));
         if (newNick == MiNick)
-            ListView1->setForeColor(pos, vbColor(kOwnNickColor));
+            ListView1->setForeColor(pos, ownNickColor());
     }
     refreshCount();
+    for (frmRoom* w : VentanasSala.open())
+        w->NickChange(sender, newNick, NickServidor, l.hostKey);
 }
 
 void frmIRC::partLine(ReceivedLine& l)
 {
     const QString roomName = Mid(processParam(l.parameters), 2);
-    if (LCase(l.lineChannel) != mainRoom())
+    if (LCase(l.lineChannel) != mainRoom()) {
+        if (frmRoom* w = VentanasSala.first(frmRoom::captionFor(l.lineChannel)))
+            w->NickPart(l.sender, roomName);
         return;
+    }
     if (VerMovimiento)
         New_msg(QStringLiteral("<font color=Silver> [") + TextoHTML(l.sender) + QStringLiteral(" ] a Salido de ") +
                 roomName + u'.');
@@ -380,8 +398,10 @@ void frmIRC::partLine(ReceivedLine& l)
 void frmIRC::namesLine(ReceivedLine& l)
 {
     const QString r = IdentificaChannel(l.body);
-    if (LCase(r) != mainRoom())
-        return;  // another room's list waits for the room windows
+    if (LCase(r) != mainRoom()) {
+        NickComming(r, l.body);
+        return;
+    }
     display(u'<' + l.sender + QStringLiteral("> ") + l.body);
     QString list = processRest(processRest(processRest(l.parameters)));
     list = processParam(list);

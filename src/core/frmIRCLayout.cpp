@@ -4,7 +4,7 @@
 
 #include "core/Function.h"
 #include "core/Hosts.h"
-#include "platform/AppFiles.h"
+#include "core/UserList.h"
 #include "platform/ClickLabel.h"
 #include "platform/DefaultButtons.h"
 #include "platform/Handlers.h"
@@ -212,10 +212,7 @@ QWidget* frmIRC::buildSidePanel()
     ListView1 = new ListView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {150, 100});
-    QList<QPixmap> faces;
-    for (int i = 1; i <= 4; ++i)
-        faces << QPixmap(FilesPath(QStringLiteral("Pictures/ui/user%1.png").arg(i)));
-    ListView1->setImageList(faces);
+    ListView1->setImageList(userFaces());
     p5->addWidget(ListView1);
 
     Picture6 = new QFrame;
@@ -369,23 +366,15 @@ void frmIRC::connectHandlers()
     timTimeout = new QTimer(this);
     timTimeout->setInterval(15000);
 
-    defaultButtons->bind(txtChatMsg, cmdChat, DefaultButtons::Enter::LeftToBox);
+    // Enter in the chat box sends the line once and never adds a line break.
+    defaultButtons->bind(txtChatMsg, cmdChat, "txtChatMsg_KeyPress", [this] { cmdChat_Click(); });
     defaultButtons->bind(txtPrivMsg, cmdPriv);
     defaultButtons->bind(txtNick, cmdNick);
-    txtChatMsg->installEventFilter(this);
     cmdChat->installEventFilter(this);
 }
 
 bool frmIRC::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the chat box sends the line once and never adds a line break.
-    if (watched == txtChatMsg && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            guard("txtChatMsg_KeyPress", [this] { cmdChat_Click(); });
-            return true;
-        }
-    }
     if (watched == cmdChat && event->type() == QEvent::MouseButtonRelease) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         guard("cmdChat_MouseUp", [this, button] { cmdChat_MouseUp(button); });

@@ -43,9 +43,11 @@ void Form::Show()
     Load();
     if (unloaded_)
         return;
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
+    // A minimised form is shown minimised, as the original's Show left the
+    // window state alone: restoring is the caller's, through the state.
     show();
+    if (windowState() & Qt::WindowMinimized)
+        return;
     raise();
     activateWindow();
 }

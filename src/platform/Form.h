@@ -18,7 +18,7 @@ public:
     ~Form() override;
 
     void Load();     // runs Form_Load the first time
-    void Show();     // loads, shows modeless and brings forward
+    void Show();     // loads, shows modeless and brings forward unless minimised
     void Hide();
     // Asks Form_Unload; unless it cancels, the form goes away. Returns true
     // when it was unloaded.

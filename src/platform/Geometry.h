@@ -37,4 +37,16 @@ inline void fixedTwipsWindow(QWidget* window, int width, int height)
     window->setProperty("fixed", true);
 }
 
+// The original laid resizable windows out from their outer size, frame and
+// title bar included. A window manager's frame is unknown until the window
+// is shown and differs between desktops (and there is none offscreen), so
+// the outer size is the client area plus the frame the layouts were drawn
+// with: 3 pixels each side, and a 28-pixel title bar.
+constexpr int kFrameWidthTwips = 90;
+constexpr int kFrameHeightTwips = 510;
+inline QSizeF outerSizeTwips(const QWidget* window)
+{
+    return QSizeF(window->width() * 15.0 + kFrameWidthTwips, window->height() * 15.0 + kFrameHeightTwips);
+}
+
 }  // namespace platform

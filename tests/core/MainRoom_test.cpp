@@ -1,6 +1,7 @@
 // The main room's events: the user list, its twin, the count and the
 // status lines in the view. The main room is "#sala", the own nick "yo".
 #include "ConnectedClient.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/Colors.h"
@@ -15,23 +16,7 @@
 using namespace platform;
 using namespace Function;
 
-namespace {
-
-struct Entry {
-    QString text;
-    int icon;
-    QString host;
-    bool ownColour;
-    bool operator==(const Entry&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Entry& e)
-{
-    return os << '{' << e.text.toStdString() << ' ' << e.icon << " '" << e.host.toStdString() << "' "
-              << e.ownColour << '}';
-}
-
-}  // namespace
+using Entry = ListEntry;
 
 class MainRoom : public ConnectedClient {
 protected:
@@ -41,23 +26,7 @@ protected:
         irc->DHTMLEdit1->setDocumentHTML(QString());
     }
 
-    void receive(const QStringList& lines)
-    {
-        for (const QString& l : lines)
-            server.sends(l);
-        sync();
-    }
-
-    std::vector<Entry> entries() const
-    {
-        std::vector<Entry> out;
-        for (int i = 0; i < irc->ListView1->count(); ++i) {
-            const auto colour = irc->ListView1->foreColor(i);
-            out.push_back({irc->ListView1->text(i), irc->ListView1->smallIcon(i), irc->ListView1->subItem(i, 1),
-                           colour && *colour == vbColor(0xF4B795)});
-        }
-        return out;
-    }
+    std::vector<Entry> entries() const { return listEntries(*irc->ListView1); }
 
     // lstUsers holds the same nicks in the same order as ListView1.
     void expectTwinInStep() const
@@ -77,8 +46,8 @@ TEST_F(MainRoom, JoinsAddOneEntryAndWriteTheirLines)
 {
     receive({QStringLiteral(":ana!a@hostA JOIN :#sala"), QStringLiteral(":ana!a@hostA JOIN :#sala"),
              QStringLiteral(":yo!y@3F2Avirtualnet JOIN :#Sala")});
-    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("ana"), 1, QStringLiteral("hostA "), false},
-                                             {QStringLiteral("yo"), 3, QStringLiteral("3F2Avirtual"), true}}));
+    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("ana"), 1, QStringLiteral("hostA "), {}},
+                                             {QStringLiteral("yo"), 3, QStringLiteral("3F2Avirtual"), kOwnColour}}));
     EXPECT_EQ(view(), (QStringList{silver(QStringLiteral(" [ana ] a Entrado a sala.")),
                                    silver(QStringLiteral(" [ana ] a Entrado a sala.")),
                                    silver(QStringLiteral(" [yo ] a Entrado a sala."))}));
@@ -150,15 +119,15 @@ TEST_F(MainRoom, ANickChangeReaddsTheEntryAtTheEndWithTheLinesHostKey)
     receive({QStringLiteral(":ana!a@h1 JOIN :#sala"), QStringLiteral(":luis!l@h2 JOIN :#sala")});
     irc->DHTMLEdit1->setDocumentHTML(QString());
     receive({QStringLiteral(":ana!a@nuevo-host NICK :anita")});
-    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("luis"), 1, QStringLiteral("h2 JOI"), false},
-                                             {QStringLiteral("anita"), 1, QStringLiteral("nuevo-"), false}}));
+    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("luis"), 1, QStringLiteral("h2 JOI"), {}},
+                                             {QStringLiteral("anita"), 1, QStringLiteral("nuevo-"), {}}}));
     EXPECT_EQ(view(), QStringList{silver(QStringLiteral(" [ana ] a Cambiado su Nick por [ anita ]."))});
 
     // The server confirms the user's own change: the new nick gets the own icon and colour.
     irc->NickServidor = QStringLiteral("yo2");
     MiNick = QStringLiteral("yo2");
     receive({QStringLiteral(":yo!y@h3 JOIN :#sala"), QStringLiteral(":yo!y@h3 NICK :yo2")});
-    EXPECT_EQ(entries().back(), (Entry{QStringLiteral("yo2"), 3, QStringLiteral("h3 NIC"), true}));
+    EXPECT_EQ(entries().back(), (Entry{QStringLiteral("yo2"), 3, QStringLiteral("h3 NIC"), kOwnColour}));
     expectTwinInStep();
 }
 
@@ -176,9 +145,9 @@ TEST_F(MainRoom, TheOwnNickChangeIsSavedWithTheBoxesOfTheWindow)
 TEST_F(MainRoom, NamesListsMarkOperatorsAndTheOwnNick)
 {
     receive({QStringLiteral(":srv 353 yo = #sala :@yo +ana luis ana"), QStringLiteral(":srv 353 yo = #otra :zz")});
-    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("yo"), 4, QString(), false},
-                                             {QStringLiteral("ana"), 4, QString(), false},
-                                             {QStringLiteral("luis"), 1, QString(), false}}));
+    EXPECT_EQ(entries(), (std::vector<Entry>{{QStringLiteral("yo"), 4, QString(), {}},
+                                             {QStringLiteral("ana"), 4, QString(), {}},
+                                             {QStringLiteral("luis"), 1, QString(), {}}}));
     EXPECT_TRUE(EsOperador);
     EXPECT_TRUE(statusLines().contains(QStringLiteral("<srv> 353 yo = #sala :@yo +ana luis ana")));
     EXPECT_FALSE(statusLines().contains(QStringLiteral("<srv> 353 yo = #otra :zz")));
@@ -219,7 +188,7 @@ TEST_F(MainRoom, ANamesListOfSixtyThousandNamesIsTakenWholeAndInOrder)
     const std::vector<Entry> list = entries();
     ASSERT_EQ(list.size(), size_t(names.size()));
     for (int i = 0; i < 60000; ++i)
-        ASSERT_EQ(list[size_t(i)], (Entry{QStringLiteral("n%1").arg(i), i % 7 == 0 ? 4 : 1, QString(), false}));
+        ASSERT_EQ(list[size_t(i)], (Entry{QStringLiteral("n%1").arg(i), i % 7 == 0 ? 4 : 1, QString(), {}}));
     expectTwinInStep();
 }
 
@@ -227,7 +196,7 @@ TEST_F(MainRoom, OperatorRightsNeedTheOwnNickWithAPrefix)
 {
     receive({QStringLiteral(":srv 353 yo = #sala :yo @ana")});
     EXPECT_FALSE(EsOperador);
-    EXPECT_EQ(entries().front(), (Entry{QStringLiteral("yo"), 3, QString(), false}));
+    EXPECT_EQ(entries().front(), (Entry{QStringLiteral("yo"), 3, QString(), {}}));
 }
 
 TEST_F(MainRoom, RoomLinesReachTheViewEscaped)

@@ -8,6 +8,7 @@
 #include "platform/HtmlView.h"
 #include "platform/ColorSwatch.h"
 #include "platform/ListView.h"
+#include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
 
 #include <QLabel>
@@ -143,6 +144,51 @@ TEST_F(RealServer, ALineTypedInTheMainRoomReachesAnotherClient)
     ASSERT_FALSE(got.isEmpty());
     EXPECT_TRUE(got.contains(QStringLiteral("hola desde Trovelin")));
     EXPECT_TRUE(irc->txtChatMsg->toPlainText().isEmpty());
+}
+
+TEST_F(RealServer, ASecondRoomLivesInItsOwnWindow)
+{
+    frmIRC* irc = connectClient();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("trovelin")) >= 0; }, 8000));
+    irc->DHTMLEdit1->setDocumentHTML(QString());
+
+    irc->send(QStringLiteral("JOIN #otra"));
+    frmRoom* room = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        room = VentanasSala.first(QStringLiteral("Canal otra"));
+        return room && room->ListView1->count() == 1;
+    }, 5000));
+    EXPECT_TRUE(room->isVisible());
+    EXPECT_EQ(room->ListView1->text(0), QStringLiteral("trovelin"));
+    EXPECT_EQ(room->ListView1->smallIcon(0), 4) << "the room's first user is its operator";
+
+    IrcPeer ana(ngircd.port(), QStringLiteral("ana"));
+    IrcPeer luis(ngircd.port(), QStringLiteral("luis"));
+    ana.send(QStringLiteral("JOIN #otra"));
+    luis.send(QStringLiteral("JOIN #otra"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return room->ListView1->count() == 3; }, 5000));
+    EXPECT_EQ(room->Text1->text(), QStringLiteral("3"));
+
+    ana.send(QStringLiteral("PRIVMSG #otra :hola <b>sala</b>"));
+    ana.send(QStringLiteral("NICK anita"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return room->ListView1->find(QStringLiteral("anita")) >= 0; }, 5000));
+    irc->send(QStringLiteral("KICK #otra anita :fuera"));
+    luis.send(QStringLiteral("QUIT :me voy"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return room->ListView1->count() == 1; }, 5000));
+    EXPECT_EQ(room->Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(room->ListView1->text(0), QStringLiteral("trovelin"));
+
+    const QString doc = room->DHTMLEdit1->documentHTML();
+    for (const QString& part : {QStringLiteral(" [ana ] a Entrado a otra."), QStringLiteral("<b> ana :</B>  hola &lt;b&gt;sala"),
+                                QStringLiteral(" [ana ] a Cambiado su Nick por [ anita ]."),
+                                QStringLiteral(" [ trovelin ] a  Expulsado a  [ anita ] en otra"),
+                                QStringLiteral(" [ luis ] a cerrado su Cliente [ \"me voy\" ] ")})
+        EXPECT_TRUE(doc.contains(part)) << part.toStdString() << "\n" << doc.toStdString();
+
+    // The main room is untouched.
+    EXPECT_EQ(irc->ListView1->count(), 1);
+    EXPECT_EQ(irc->TxtUsala->text(), QStringLiteral("1"));
+    EXPECT_FALSE(irc->DHTMLEdit1->documentHTML().contains(QStringLiteral("ana")));
 }
 
 TEST_F(RealServer, AStyledDecoratedLineReachesAnotherClientByteForByte)

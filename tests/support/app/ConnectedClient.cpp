@@ -31,6 +31,13 @@ void ConnectedClient::sync()
     server.clearLines();
 }
 
+void ConnectedClient::receive(const QStringList& lines)
+{
+    for (const QString& l : lines)
+        server.sends(l);
+    sync();
+}
+
 QStringList ConnectedClient::statusLines() const
 {
     QStringList lines = irc->txtStatus->text().split(u'\n', Qt::SkipEmptyParts);
@@ -38,8 +45,9 @@ QStringList ConnectedClient::statusLines() const
     return lines;
 }
 
-QStringList ConnectedClient::viewFragments() const
+QStringList ConnectedClient::viewFragments() const { return fragmentsOf(*irc->DHTMLEdit1); }
+
+QStringList ConnectedClient::fragmentsOf(const platform::HtmlView& view)
 {
-    QStringList f = irc->DHTMLEdit1->documentHTML().split(u'\n', Qt::SkipEmptyParts);
-    return f;
+    return view.documentHTML().split(u'\n', Qt::SkipEmptyParts);
 }

@@ -6,15 +6,22 @@
 #include "FakeServer.h"
 
 class frmIRC;
+namespace platform {
+class HtmlView;
+}
 
 class ConnectedClient : public AppFixture {
 protected:
     void SetUp() override;
     void sync();
+    // The server sends these lines; returns once the client handled them.
+    void receive(const QStringList& lines);
     // The status box's lines, without the answers to sync()'s PINGs.
     QStringList statusLines() const;
     // The fragments written into the main view since the window loaded.
     QStringList viewFragments() const;
+    // The fragments written into a view.
+    static QStringList fragmentsOf(const platform::HtmlView& view);
 
     FakeServer server;
     frmIRC* irc = nullptr;

@@ -1,0 +1,92 @@
+// Further rooms in windows of their own, through the real socket: the own
+// JOIN of 100 rooms opens 100 room windows; 100,000 PRIVMSG lines spread
+// over them; a names list of 10,000 users into one of them (in 353 lines of
+// about 400 bytes, as servers send it); then 30 idle seconds with the 100
+// windows open. Prints lines per second, the names time and the process's
+// CPU time while idle, as a share of one core.
+//   bench_rooms [idle seconds]
+#include "common/BenchSupport.h"
+#include "core/Function.h"
+#include "core/frmIRC.h"
+#include "platform/ListView.h"
+#include "windows/frmRoom.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+QByteArray room(int i) { return "#sala" + QByteArray::number(i); }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int idleSeconds = argc > 1 ? QByteArray(argv[1]).toInt() : 30;
+    bench::Server server;
+    frmIRC* irc = bench::connectShown(server);
+    if (!irc) {
+        std::fprintf(stderr, "the client did not connect\n");
+        return 1;
+    }
+
+    const int rooms = 100;
+    QByteArray joins;
+    for (int r = 0; r < rooms; ++r)
+        joins += ":yo!y@10.0.0.1 JOIN :" + room(r) + "\r\n";
+    const double opened = bench::timeToPong(server, joins, "rooms");
+    if (Function::VentanasSala.open().size() != rooms) {
+        std::fprintf(stderr, "rooms: %lld windows open, not %d\n", qlonglong(Function::VentanasSala.open().size()), rooms);
+        return 1;
+    }
+
+    // The same texts as the main-room flood, so the two compare.
+    const int total = 100000;
+    QByteArray flood;
+    flood.reserve(total * 80);
+    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
+                           "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
+    for (int i = 0; i < total; ++i)
+        flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) + ".1 PRIVMSG " +
+                 room(i % rooms) + " :" + texts[i % 5] + "\r\n";
+    const double floodMs = bench::timeToPong(server, flood, "flood");
+
+    const int users = 10000;
+    QByteArray names, line;
+    for (int i = 0; i < users; ++i) {
+        line += (i % 50 == 0 ? "@" : i % 20 == 0 ? "+" : "") + QByteArray("usuario") + QByteArray::number(i) + ' ';
+        if (line.size() > 380 || i == users - 1) {
+            names += ":srv 353 yo = " + room(42) + " :" + line.trimmed() + "\r\n";
+            line.clear();
+        }
+    }
+    names += ":srv 366 yo " + room(42) + " :End of NAMES list\r\n";
+    const double namesMs = bench::timeToPong(server, names, "names");
+    const frmRoom* named = Function::VentanasSala.first(frmRoom::captionFor(room(42).mid(1)));
+
+    const double cpuBefore = cpuSeconds();
+    QEventLoop idle;
+    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    const double idleCpu = cpuSeconds() - cpuBefore;
+
+    std::printf("rooms: %d windows opened in %.1f ms\n", rooms, opened);
+    std::printf("rooms: %d lines over %d rooms to the PONG in %.2f s: %.0f lines/s\n", total, rooms, floodMs / 1000,
+                total / (floodMs / 1000));
+    std::printf("rooms: names list of %d into one room in %.1f ms (%d entries)\n", users, namesMs,
+                named ? named->ListView1->count() : -1);
+    std::printf("rooms: idle %d s with %d windows open: %.3f s CPU, %.2f %% of one core; peak memory %.1f MiB\n",
+                idleSeconds, rooms, idleCpu, 100 * idleCpu / idleSeconds, bench::peakMiB());
+    return 0;
+}
