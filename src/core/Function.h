@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QWidget;
 class frmPrivado;
 class frmRoom;
 
@@ -143,9 +144,13 @@ QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);
 // Waits while the run time keeps handling events.
 void Espera(float seconds);
 
-// Shows a pop-up alert and returns once it has gone. Alerts come later:
-// until then it returns at once.
+// Shows a pop-up alert and returns once it has gone or its title was
+// clicked, handling every other event meanwhile.
 void MuestraAlerta(const QString& text, const QString& title, const QString& link);
+// Puts window on top of all others, or takes it off again.
+void SiempreEncima(QWidget* window, bool on);
+// The alerts on screen: a new one takes the next place of the stack.
+extern qint16 AlertasVisibles;
 
 // The ignore list and flood control (their own windows come later): nobody
 // is ignored yet and no flood check runs.

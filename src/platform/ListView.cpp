@@ -270,9 +270,9 @@ void ListView::setForeColor(int position, const QColor& color)
 
 void ListView::setCheckBoxes(bool on)
 {
-    d->beginResetModel();
     d->checkBoxes = on;
-    d->endResetModel();
+    if (count() > 0)
+        emit d->dataChanged(d->index(0, 0), d->index(count() - 1, 0));
 }
 bool ListView::checked(int position) const { return d->entry(position).checked; }
 void ListView::setChecked(int position, bool on)

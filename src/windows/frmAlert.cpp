@@ -55,32 +55,30 @@ frmAlert::frmAlert()
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     fixedTwipsWindow(this, kWidth, kHeight);
-    setStyleSheet(QStringLiteral(
-        "frmAlert { background: #1b3352; }"
-        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dfe8f3);"
-        " border: 1px solid #27476f; border-radius: 6px; }"
-        "#Label1 { color: #27476f; font-weight: bold; font-size: 10pt; }"
-        "#Label4 { color: #1d2733; font-weight: bold; }"
-        "#Label2 { color: #2f63a3; text-decoration: underline; }"));
+    setProperty("role", QStringLiteral("alert"));
 
     Picture1 = label(this, "Picture1", twipsRect(45, 45, 2820, 1995));
+    Picture1->setProperty("role", QStringLiteral("alertPanel"));
     Image1 = label(Picture1, "Image1", twipsRect(90, 90, 480, 480));
     Image1->setPixmap(QPixmap(FilesPath(QStringLiteral("Pictures/ui/trovelin.png")))
                           .scaled(twips(480), twips(480), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     Label1 = label(Picture1, "Label1", twipsRect(630, 90, 2115, 480));
     Label1->setWordWrap(true);
+    Label1->setProperty("role", QStringLiteral("alertTitle"));
     Label4 = label(Picture1, "Label4", twipsRect(150, 660, 2520, 855));
     Label4->setWordWrap(true);
+    Label4->setProperty("role", QStringLiteral("alertText"));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2 = label(Picture1, "Label2", twipsRect(150, 1590, 2070, 300));
+    Label2->setProperty("role", QStringLiteral("link"));
     Image2 = label(Picture1, "Image2", twipsRect(2310, 1500, 375, 375));
     Image2->setPixmap(QPixmap(FilesPath(QStringLiteral("Pictures/ui/user3.png")))
                           .scaled(twips(375), twips(375), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(kTick);
+    Timer1->setInterval(Tick);
     Timer2 = new QTimer(this);
-    Timer2->setInterval(kTick);
+    Timer2->setInterval(Tick);
 
     on(Timer1, &QTimer::timeout, this, "Timer1_Timer", [this] { Timer1_Timer(); });
     on(Timer2, &QTimer::timeout, this, "Timer2_Timer", [this] { Timer2_Timer(); });

@@ -21,8 +21,9 @@ class frmAlert : public platform::Form {
 public:
     frmAlert();
 
-    // Ticks of the slide and the stay, about 15 ms each.
-    static constexpr int kTick = 15;
+    // The ms between ticks of the slide and the stay. Tests, which count
+    // ticks, not time, make them as short as the event loop allows.
+    static inline int Tick = 15;
 
     void DisplayAlert(const QString& title, const QString& message, const QString& link, qint32 stay);
     // What DisplayAlert does before it waits: the alert below the screen,
