@@ -18,6 +18,7 @@
 #include "platform/LogBox.h"
 #include "platform/Skin.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
@@ -69,6 +70,8 @@ void frmIRC::Form_Load()
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
+    for (const OptionFlag& o : optionFlags())
+        o.button->setOn(*o.flag);
 
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPictures + u'/', FilesPath(QStringLiteral("Pictures")));
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPromotion + u'/', FilesPath(QStringLiteral("Pictures")));

@@ -31,6 +31,7 @@ class LogBox;
 class PictureBox;
 class Shape;
 class TcpClient;
+class ToggleButton;
 }  // namespace platform
 
 // The pending reply to a whois request.
@@ -156,9 +157,9 @@ public:
     QPushButton* cmdDisconnect;
 
     // Text style.
-    QPushButton* Command2;   // Negrita
-    QPushButton* Command3;   // Subrayada
-    QPushButton* Command29;  // Mix color
+    platform::ToggleButton* Command2;  // Negrita
+    platform::ToggleButton* Command3;  // Subrayada
+    platform::ToggleButton* Command29;  // Mix color
     std::array<platform::ColorSwatch*, 17> Option1;  // font colour swatches
     std::array<platform::ColorSwatch*, 17> Option2;  // background swatches
     platform::PictureBox* Picture1;  // colour palette
@@ -186,13 +187,13 @@ public:
     QPushButton* Command8;   // Guardar
     QPushButton* Command10;  // Cerrar
     // Toolbar: the option flags.
-    QPushButton* Command18;  // PublicarPrivados
-    QPushButton* Command19;  // AntiFlood
-    QPushButton* Command20;  // PrivadosEnChat
-    QPushButton* Command21;  // PrivadosEnVentanas
-    QPushButton* Command5;   // Invitaciones
-    QPushButton* Command26;  // VerMovimiento
-    QPushButton* Command27;  // AutoScroll
+    platform::ToggleButton* Command18;  // PublicarPrivados
+    platform::ToggleButton* Command19;  // AntiFlood
+    platform::ToggleButton* Command20;  // PrivadosEnChat
+    platform::ToggleButton* Command21;  // PrivadosEnVentanas
+    platform::ToggleButton* Command5;  // Invitaciones
+    platform::ToggleButton* Command26;  // VerMovimiento
+    platform::ToggleButton* Command27;  // AutoScroll
 
     QTimer* Marquesina;
     QTimer* Timer3;
@@ -260,9 +261,18 @@ private:
     QWidget* buildStyle();
     void connectStyleHandlers();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
-    // Bold and underline: the caption names what the next click does.
-    void toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
-                    void (*show)(QWidget*, bool), QString& saved);
+    static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
+                                          const char* name);
+    // The option flags and the buttons that switch and show them.
+    struct OptionFlag {
+        platform::ToggleButton* button;
+        bool* flag;
+        const char* handler;
+    };
+    std::array<OptionFlag, 7> optionFlags() const;
+    // Bold and underline: each click switches its code in and out.
+    void toggleCode(platform::ToggleButton* button, const QString& code, int slot, void (*show)(QWidget*, bool),
+                    QString& saved);
     void nickFailure(const QString& text);
     // The main room's events, one line each.
     void privmsgLine(ReceivedLine& l);

@@ -13,6 +13,7 @@
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,10 +30,6 @@
 using namespace platform;
 using namespace Function;
 
-namespace {
-
-}  // namespace
-
 QPushButton* frmIRC::button(const QString& caption, const QString& tip, const char* name)
 {
     auto* b = new QPushButton(caption);
@@ -40,6 +37,27 @@ QPushButton* frmIRC::button(const QString& caption, const QString& tip, const ch
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+ToggleButton* frmIRC::toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
+                             const char* name)
+{
+    auto* b = new ToggleButton(offCaption, onCaption, tip);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+std::array<frmIRC::OptionFlag, 7> frmIRC::optionFlags() const
+{
+    return {{
+        {Command18, &PublicarPrivados, "Command18_Click"},
+        {Command19, &AntiFlood, "Command19_Click"},
+        {Command20, &PrivadosEnChat, "Command20_Click"},
+        {Command21, &PrivadosEnVentanas, "Command21_Click"},
+        {Command5, &Invitaciones, "Command5_Click"},
+        {Command26, &VerMovimiento, "Command26_Click"},
+        {Command27, &AutoScroll, "Command27_Click"},
+    }};
 }
 
 namespace {
@@ -143,13 +161,21 @@ QFrame* frmIRC::buildToolbar()
     Command8 = button(QStringLiteral("Guardar"), QStringLiteral("Guardar Chat/Save Chat"), "Command8");
     Command10 = button(QStringLiteral("Cerrar"), QString(), "Command10");
 
-    Command18 = button(QStringLiteral("Publicador On"), QString(), "Command18");
-    Command19 = button(QStringLiteral("Antiflood On"), QString(), "Command19");
-    Command20 = button(QStringLiteral("Privados en ventana"), QString(), "Command20");
-    Command21 = button(QStringLiteral("Ventanas privadas On"), QString(), "Command21");
-    Command5 = button(QStringLiteral("Invitacion On"), QString(), "Command5");
-    Command26 = button(QStringLiteral("No ver movimiento de usuarios"), QString(), "Command26");
-    Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
+    // Each caption names what the next click does; the tip names the option.
+    Command18 = toggle(QStringLiteral("Publicador On"), QStringLiteral("Publicador Off"),
+                       QStringLiteral("Publicar en la sala los privados que recibes"), "Command18");
+    Command19 = toggle(QStringLiteral("Antiflood On"), QStringLiteral("Antiflood Off"),
+                       QStringLiteral("Control de flood en la sala"), "Command19");
+    Command20 = toggle(QStringLiteral("Privados en ventana"), QStringLiteral("Privados normales"),
+                       QStringLiteral("Privados también en la conversación"), "Command20");
+    Command21 = toggle(QStringLiteral("Ventanas privadas On"), QStringLiteral("Ventanas privadas Off"),
+                       QStringLiteral("Privados en ventanas propias"), "Command21");
+    Command5 = toggle(QStringLiteral("Invitacion On"), QStringLiteral("Invitacion Off"),
+                      QStringLiteral("Aceptar invitaciones a otras salas"), "Command5");
+    Command26 = toggle(QStringLiteral("Ver movimiento de usuarios"), QStringLiteral("No ver movimiento de usuarios"),
+                       QStringLiteral("Ver entradas, salidas y cambios de nick"), "Command26");
+    Command27 = toggle(QStringLiteral("Scroll on"), QStringLiteral("Scroll off"),
+                       QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
     for (QPushButton* b : {Command14, Command33})
@@ -166,10 +192,8 @@ QFrame* frmIRC::buildToolbar()
 
     auto* options = new QHBoxLayout;
     options->setSpacing(4);
-    for (QPushButton* b : {Command18, Command19, Command20, Command21, Command5, Command26, Command27}) {
-        b->setProperty("toggle", true);
+    for (QPushButton* b : {Command18, Command19, Command20, Command21, Command5, Command26, Command27})
         options->addWidget(b);
-    }
     options->addStretch(1);
     for (QPushButton* b : {Command7, Command8, Command10})
         options->addWidget(b);
@@ -334,27 +358,11 @@ void frmIRC::connectHandlers()
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
     on(Label3, &ClickLabel::clicked, this, "Label3_Click", [this] { Label3_Click(); });
 
-    // The option flags: a click switches the flag and swaps the caption, so
-    // the caption always names what the next click does.
-    struct Toggle {
-        QPushButton* button;
-        bool* flag;
-        const char* handler;
-        QString first, second;
-    };
-    const Toggle toggles[] = {
-        {Command18, &PublicarPrivados, "Command18_Click", QStringLiteral("Publicador On"), QStringLiteral("Publicador Off")},
-        {Command19, &AntiFlood, "Command19_Click", QStringLiteral("Antiflood On"), QStringLiteral("Antiflood Off")},
-        {Command20, &PrivadosEnChat, "Command20_Click", QStringLiteral("Privados en ventana"), QStringLiteral("Privados normales")},
-        {Command21, &PrivadosEnVentanas, "Command21_Click", QStringLiteral("Ventanas privadas On"), QStringLiteral("Ventanas privadas Off")},
-        {Command5, &Invitaciones, "Command5_Click", QStringLiteral("Invitacion On"), QStringLiteral("Invitacion Off")},
-        {Command26, &VerMovimiento, "Command26_Click", QStringLiteral("No ver movimiento de usuarios"), QStringLiteral("Ver movimiento de usuarios")},
-        {Command27, &AutoScroll, "Command27_Click", QStringLiteral("Scroll off"), QStringLiteral("Scroll on")},
-    };
-    for (const Toggle& t : toggles)
-        on(t.button, &QPushButton::clicked, this, t.handler, [t] {
-            *t.flag = !*t.flag;
-            t.button->setText(t.button->text() == t.first ? t.second : t.first);
+    // The option flags: a click switches the flag, and its button shows it.
+    for (const OptionFlag& o : optionFlags())
+        on(o.button, &QPushButton::clicked, this, o.handler, [o] {
+            *o.flag = !*o.flag;
+            o.button->setOn(*o.flag);
         });
 
     Marquesina = new QTimer(this);

@@ -10,6 +10,7 @@
 #include "platform/Handlers.h"
 #include "platform/PictureBox.h"
 #include "platform/Text.h"
+#include "platform/ToggleButton.h"
 #include "windows/frmAdornos.h"
 
 #include <QAction>
@@ -73,13 +74,12 @@ QWidget* frmIRC::buildStyle()
 
     auto* toggles = new QVBoxLayout;
     toggles->setSpacing(3);
-    Command2 = button(QStringLiteral("Negrita"), QStringLiteral("Negrita/Bold"), "Command2");
-    Command3 = button(QStringLiteral("Subrayada"), QStringLiteral("Subrayada/Underline"), "Command3");
-    Command29 = button(QStringLiteral("Mix color"), QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
-    for (QPushButton* b : {Command2, Command3, Command29}) {
-        b->setFixedWidth(96);
+    Command2 = toggle(QStringLiteral("Negrita"), kNormal, QStringLiteral("Negrita/Bold"), "Command2");
+    Command3 = toggle(QStringLiteral("Subrayada"), kNormal, QStringLiteral("Subrayada/Underline"), "Command3");
+    Command29 = toggle(QStringLiteral("Mix color"), QStringLiteral("Normal color"),
+                       QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
+    for (QPushButton* b : {Command2, Command3, Command29})
         toggles->addWidget(b);
-    }
     toggles->addStretch(1);
     row->addLayout(toggles);
 
@@ -124,17 +124,17 @@ void frmIRC::connectStyleHandlers()
 
 // --- Bold and underline ----------------------------------------------------------
 
-void frmIRC::Command2_Click() { toggleCode(Command2, QStringLiteral("Negrita"), Chr(2), 0, setBold, CodigoBold); }
+void frmIRC::Command2_Click() { toggleCode(Command2, Chr(2), 0, setBold, CodigoBold); }
 
-void frmIRC::Command3_Click() { toggleCode(Command3, QStringLiteral("Subrayada"), Chr(31), 1, setUnderline, CodigoUnder); }
+void frmIRC::Command3_Click() { toggleCode(Command3, Chr(31), 1, setUnderline, CodigoUnder); }
 
-void frmIRC::toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
-                        void (*show)(QWidget*, bool), QString& saved)
+void frmIRC::toggleCode(ToggleButton* button, const QString& code, int slot, void (*show)(QWidget*, bool),
+                        QString& saved)
 {
-    const bool on = button->text() == caption;
+    const bool on = !button->isOn();
     FormatoTexto[slot] = on ? code : QString();
     show(txtChatMsg, on);
-    button->setText(on ? kNormal : caption);
+    button->setOn(on);
     saved = FormatoTexto[slot];
     GuardaDatos();
 }
@@ -169,9 +169,9 @@ void frmIRC::Option2_Click(int Index)
 
 void frmIRC::Command29_Click()
 {
-    const bool on = Command29->text() == QStringLiteral("Mix color");
+    const bool on = !Command29->isOn();
     MixColor = on ? 1 : 0;
-    Command29->setText(on ? QStringLiteral("Normal color") : QStringLiteral("Mix color"));
+    Command29->setOn(on);
 }
 
 void frmIRC::Timer3_Timer()
@@ -243,10 +243,10 @@ void frmIRC::ReConfigura()
     if (bold)
         FormatoTexto[0] = CodigoBold;
     setBold(txtChatMsg, bold);
-    Command2->setText(bold ? kNormal : QStringLiteral("Negrita"));
+    Command2->setOn(bold);
     const bool underline = !CodigoUnder.isEmpty();
     if (underline)
         FormatoTexto[1] = CodigoUnder;
     setUnderline(txtChatMsg, underline);
-    Command3->setText(underline ? kNormal : QStringLiteral("Subrayada"));
+    Command3->setOn(underline);
 }

@@ -10,6 +10,7 @@
 #include "platform/ColorSwatch.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
+#include "platform/ToggleButton.h"
 #include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmAlert.h"
