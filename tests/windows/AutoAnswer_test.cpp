@@ -127,8 +127,10 @@ TEST_F(AutoAnswer, NeverTheOwnNickNorACtcpAndEachSenderOnceAMinute)
 
 TEST_F(AutoAnswer, AceptarKeepsTheTextInTheSettingsAndHides)
 {
-    frmContestador* w = frmContestador::instance();
-    w->Show();
+    irc->Command6->click();
+    frmContestador* w = frmContestador::loadedInstance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible()) << "the toolbar's \"Contestadora\" opens it";
     w->Check1->setChecked(true);
     w->Text1->setPlainText(QStringLiteral("Vuelvo a las (HORA), (USUARIO)"));
     w->Command1->click();

@@ -85,7 +85,12 @@ TEST_F(MultiPrivados, APassVisitsEachEntryOnceATickAndSendsToTheTickedOnes)
 
 TEST_F(MultiPrivados, TheListIsACopyThatTheButtonsRefillAndTick)
 {
-    frmMultiPrivados* w = window({QStringLiteral("ana"), QStringLiteral("bea")});
+    irc->ListView1->add(QStringLiteral("ana"), 1);
+    irc->ListView1->add(QStringLiteral("bea"), 1);
+    irc->Command17->click();
+    frmMultiPrivados* w = frmMultiPrivados::loadedInstance();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible()) << "the toolbar's \"Multi-Privados\" opens it";
     EXPECT_EQ(w->ListView1->count(), 2) << "filled when it loads";
     EXPECT_FALSE(w->ListView1->checked(0));
     irc->ListView1->add(QStringLiteral("carlos"), 1);
