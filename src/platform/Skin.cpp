@@ -137,6 +137,7 @@ QLabel[role="count"] {
 QWidget[fixed="true"] QWidget { font-size: 8pt; }
 QWidget[fixed="true"] QPushButton { padding: 0px 4px; }
 QWidget[fixed="true"] QLineEdit { padding: 0px 3px; }
+QWidget[fixed="true"] QHeaderView::section { padding: 0px 4px; }
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
 QWidget[role="alert"] { background: #1b3352; }
 QLabel[role="alertPanel"] {
