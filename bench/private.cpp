@@ -13,19 +13,8 @@
 #include "windows/frmPrivado.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-
-#include <sys/resource.h>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 const char* const kTexts[] = {"hola que tal :) como va todo", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
                               "una linea de charla corriente sin nada especial", "te paso esto //07 mira"};
@@ -75,11 +64,7 @@ int main(int argc, char** argv)
         if (const frmPrivado* w = window(QStringLiteral("nick%1").arg(p)))
             inMany += int(w->RichTextBox1.count(QStringLiteral("<br>")));
 
-    const double cpuBefore = cpuSeconds();
-    QEventLoop idle;
-    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double idleCpu = cpuSeconds() - cpuBefore;
+    const double idleCpu = bench::idleCpu(idleSeconds);
     const double peak = bench::peakMiB();
 
     // The whole conversation rendered again for each line.

@@ -11,8 +11,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <cstdio>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace bench {
 
@@ -26,6 +31,24 @@ inline double peakMiB()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return -1;
+}
+
+// CPU seconds this process has used, user and system.
+inline double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// Lets the program idle for seconds; the CPU seconds it used meanwhile.
+inline double idleCpu(int seconds)
+{
+    const double before = cpuSeconds();
+    QEventLoop idle;
+    QTimer::singleShot(seconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    return cpuSeconds() - before;
 }
 
 // A chat server that accepts one client and sends what it is told.

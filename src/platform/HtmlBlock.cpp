@@ -221,11 +221,14 @@ Tag tagAt(QStringView html, qsizetype lt)
 class OpenTags {
 public:
     // Starts with the tags that open already (a text such as "<b><u>").
-    explicit OpenTags(QStringView opened)
+    explicit OpenTags(QStringView opened) { takeAll(opened); }
+
+    // Every tag of html, which outlives this.
+    void takeAll(QStringView html)
     {
-        for (qsizetype lt = opened.indexOf(u'<'); lt >= 0; lt = opened.indexOf(u'<', lt + 1)) {
-            const Tag tag = tagAt(opened, lt);
-            take(opened, lt, tag);
+        for (qsizetype lt = html.indexOf(u'<'); lt >= 0; lt = html.indexOf(u'<', lt + 1)) {
+            const Tag tag = tagAt(html, lt);
+            take(html, lt, tag);
             lt = tag.end - 1;
         }
     }
@@ -288,11 +291,7 @@ QString htmlForLayout(QStringView html)
 QString openTagsAfter(QStringView opened, QStringView html)
 {
     OpenTags open(opened);
-    for (qsizetype lt = html.indexOf(u'<'); lt >= 0; lt = html.indexOf(u'<', lt + 1)) {
-        const Tag tag = tagAt(html, lt);
-        open.take(html, lt, tag);
-        lt = tag.end - 1;
-    }
+    open.takeAll(html);
     return open.text();
 }
 

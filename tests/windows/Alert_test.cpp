@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -217,5 +218,16 @@ TEST_F(Alerts, APrivateAlertBringsUpItsOwnWindow)
         delete other;
     }
     EXPECT_EQ(VentanasPrivado.open(), QList<frmPrivado*>{bea});
+    delete a;
+}
+
+TEST_F(Alerts, WhatAnAlertSaysIsShownAsPlainText)
+{
+    // A private line's text, from another user: tags in it stay text.
+    frmAlert* a = shown(QStringLiteral("Privado Con : ana"));
+    a->Label4->setText(QStringLiteral("<u></u>hola"));
+    QLabel plain(QStringLiteral("hola"));
+    plain.setFont(a->Label4->font());
+    EXPECT_GT(a->Label4->sizeHint().width(), plain.sizeHint().width()) << "the tags are shown too";
     delete a;
 }
