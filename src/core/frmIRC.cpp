@@ -170,22 +170,6 @@ void frmIRC::Command10_Click()
         End();
 }
 
-void frmIRC::Command12_Click()
-{
-    if (Conectado) {
-        ListView2->clear();
-        send(QStringLiteral("LIST"));
-    }
-    Picture5->hide();
-    Picture6->show();
-}
-
-void frmIRC::Command13_Click()
-{
-    Picture5->show();
-    Picture6->hide();
-}
-
 void frmIRC::Label3_Click()
 {
     desktop().setClipboardText(QString());

@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +152,7 @@ QFrame* frmIRC::buildToolbar()
     Command17 = button(QStringLiteral("Multi-Privados"), QStringLiteral("Multi privados / Multi privates"), "Command17");
     Command28 = button(QStringLiteral("Servidor"), QStringLiteral("Servidor/Server"), "Command28");
     Command33 = button(QStringLiteral("Favoritos"), QStringLiteral("Favoritos/Favorites"), "Command33");
+    Command35 = button(QStringLiteral("Vexlo Sala"), QStringLiteral("Sala Vexlo Team/Vexlo Team Room"), "Command35");
     Command6 = button(QStringLiteral("Contestadora"), QStringLiteral("Contestador/Answering"), "Command6");
     Command15 = button(QStringLiteral("Media Player"), QStringLiteral("Repreductor de Media/ Media player"), "Command15");
     Command34 = button(QStringLiteral("Juego"), QStringLiteral("Juego/Game"), "Command34");
@@ -184,7 +186,7 @@ QFrame* frmIRC::buildToolbar()
     auto* windows = new QHBoxLayout;
     windows->setSpacing(4);
     for (QPushButton* b : {Command11, Command1, Command36, Command14, Command16, Command17, Command28, Command33,
-                           Command6, Command15, Command34, Command32})
+                           Command35, Command6, Command15, Command34, Command32})
         windows->addWidget(b);
     windows->addStretch(1);
     for (QPushButton* b : {Command30, Command31})
@@ -249,6 +251,10 @@ QWidget* frmIRC::buildSidePanel()
     ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {170, 70});
     p6->addWidget(ListView2);
     Picture6->hide();
+    msalas = new QMenu(QStringLiteral("Sala"), this);
+    mproom = msalas->addAction(QStringLiteral("Sala Principal"));
+    msroom = msalas->addAction(QStringLiteral("Sala Secundaria"));
+    mnsala = msalas->addAction(QStringLiteral("Introduce Nombre De Sala"));
 
     sl->addWidget(Picture5, 1);
     sl->addWidget(Picture6, 1);
@@ -356,6 +362,13 @@ void frmIRC::connectHandlers()
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });
     on(Command12, &QPushButton::clicked, this, "Command12_Click", [this] { Command12_Click(); });
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
+    on(Command35, &QPushButton::clicked, this, "Command35_Click", [this] { Command35_Click(); });
+    on(ListView2, &ListView::mouseUp, this, "ListView2_MouseUp",
+       [this](Qt::MouseButton button, const QPoint& at) { ListView2_MouseUp(button, at); });
+    on(ListView2, &ListView::itemDoubleClicked, this, "ListView2_DblClick", [this] { ListView2_DblClick(); });
+    on(mproom, &QAction::triggered, this, "mproom_Click", [this] { mproom_Click(); });
+    on(msroom, &QAction::triggered, this, "msroom_Click", [this] { msroom_Click(); });
+    on(mnsala, &QAction::triggered, this, "mnsala_Click", [this] { mnsala_Click(); });
     on(Label3, &ClickLabel::clicked, this, "Label3_Click", [this] { Label3_Click(); });
 
     // The option flags: a click switches the flag, and its button shows it.

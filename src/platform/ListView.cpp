@@ -19,6 +19,7 @@ struct Entry {
     QStringList subItems;  // SubItems(k) is subItems[k - 1]
     std::optional<QColor> color;
     bool checked = false;
+    QString tag;
 
     QString subItem1() const { return subItems.value(0); }
 };
@@ -238,7 +239,7 @@ void ListView::setImageList(const QList<QPixmap>& pictures)
 }
 
 int ListView::count() const { return d->entries.count(); }
-int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}}); }
+int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}, {}}); }
 void ListView::remove(int position)
 {
     d->check(position);
@@ -267,6 +268,8 @@ void ListView::setForeColor(int position, const QColor& color)
     d->entry(position).color = color;
     d->rowChanged(position, 0, d->columnCount({}) - 1);
 }
+QString ListView::tag(int position) const { return d->entry(position).tag; }
+void ListView::setTag(int position, const QString& value) { d->entry(position).tag = value; }
 
 void ListView::setCheckBoxes(bool on)
 {

@@ -52,6 +52,9 @@ public:
     void setCheckBoxes(bool on);
     bool checked(int position) const;
     void setChecked(int position, bool on);
+    // A value the entry carries and never shows (the original's Tag).
+    QString tag(int position) const;
+    void setTag(int position, const QString& value);
 
     // First entry whose text is exactly text, or -1.
     int find(const QString& text) const;
