@@ -281,7 +281,7 @@ private:
     void connectHandlers();
     QFrame* buildToolbar();
     QWidget* buildSidePanel();
-    QWidget* buildBottom();
+    QWidget* buildCompose();
     QWidget* buildStyle();
     void connectStyleHandlers();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);

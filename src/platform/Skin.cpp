@@ -9,8 +9,8 @@ namespace platform {
 namespace {
 
 // One look for every window. Widgets pick their part by role:
-// role="toolbar" / "marquee" frames, primary buttons; a checked button is an
-// option that is on.
+// role="toolbar" / "marquee" frames, "panel" scroll areas, "compact" groups,
+// primary buttons; a checked button is an option that is on.
 const char* kStyle = R"(
 QWidget {
     font-size: 9pt;
@@ -29,7 +29,7 @@ QFrame[role="toolbar"] QPushButton {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a6395, stop:1 #2c4f7a);
     border: 1px solid #1b3352;
     border-radius: 4px;
-    padding: 4px 9px;
+    padding: 3px 7px;
 }
 QFrame[role="toolbar"] QPushButton:hover {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4b7ab3, stop:1 #375f91);
@@ -158,6 +158,8 @@ QFrame[role="screen"] {
     border: 1px solid #142740;
 }
 QSplitter::handle { background: transparent; }
+QScrollArea[role="panel"], QScrollArea[role="panel"] > QWidget > QWidget { background: transparent; }
+QScrollArea[role="panel"] QPushButton, QWidget[role="compact"] QPushButton { padding: 2px 8px; }
 QMenu {
     background: #ffffff;
     border: 1px solid #b7c3d3;
