@@ -19,10 +19,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
-    if (!irc) {
-        std::fprintf(stderr, "the client did not connect\n");
+    if (!irc)
         return 1;
-    }
 
     const int total = 100000;
     QByteArray flood;

@@ -24,10 +24,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
-    if (!irc) {
-        std::fprintf(stderr, "the client did not connect\n");
+    if (!irc)
         return 1;
-    }
     frmServer* console = frmServer::instance();
     console->Show();
     QApplication::processEvents();

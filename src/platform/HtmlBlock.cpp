@@ -245,41 +245,32 @@ std::vector<Cut> htmlCuts(QStringView html)
     for (qsizetype i = 0; i < html.size();) {
         Item item = Item::Text;
         qsizetype end = i + 1;
+        QStringView name;
+        bool closing = false;
         const QChar c = html[i];
         if (c == u'<') {
             const qsizetype gt = tagEnd(html, i);
             end = gt < 0 ? html.size() : gt + 1;
-            const bool closing = i + 1 < html.size() && html[i + 1] == u'/';
-            qsizetype nameEnd = i + 1 + (closing ? 1 : 0);
+            closing = i + 1 < html.size() && html[i + 1] == u'/';
+            const qsizetype nameStart = i + 1 + (closing ? 1 : 0);
+            qsizetype nameEnd = nameStart;
             while (nameEnd < end && html[nameEnd].isLetterOrNumber())
                 ++nameEnd;
-            const QStringView name = html.sliced(i + 1 + (closing ? 1 : 0), nameEnd - i - 1 - (closing ? 1 : 0));
+            name = html.sliced(nameStart, nameEnd - nameStart);
             item = gt >= 0 && isInline(name) ? Item::Inline : Item::Other;
             if (item == Item::Other && !sameName(name, u"br"))
                 return {};  // Qt closes block tags in ways of its own
-            if (!pending && afterFitting && item == Item::Inline && time()) {
-                pending = Cut{0, openTags()};
-                pendingAt = i;
-            }
-            if (closing) {
-                for (auto o = open.rbegin(); o != open.rend(); ++o)
-                    if (sameName(o->name, name)) {
-                        open.erase(std::prev(o.base()), open.end());
-                        break;
-                    }
-            } else if (!name.isEmpty() && !isVoid(name) && html[end - 2] != u'/') {
-                open.push_back({name, html.sliced(i, end - i)});
-            }
         } else {
             if (c == u'&')
                 end = i + std::max<qsizetype>(1, entityLength(html, i));
             else if (c.isHighSurrogate() && end < html.size() && html[end].isLowSurrogate())
                 ++end;
             item = c.isSpace() ? Item::Blank : Item::Text;
-            if (!pending && afterFitting && time()) {
-                pending = Cut{0, openTags()};
-                pendingAt = i;
-            }
+        }
+
+        if (!pending && afterFitting && item != Item::Other && time()) {
+            pending = Cut{0, openTags()};
+            pendingAt = i;
         }
         if (item == Item::Other || (pending && item == Item::Blank)) {
             pending.reset();
@@ -291,8 +282,18 @@ std::vector<Cut> htmlCuts(QStringView html)
             lastCut = pendingAt;
             shown = 0;
         }
+
         if (item == Item::Text || item == Item::Blank)
             ++shown;
+        if (closing) {
+            for (auto o = open.rbegin(); o != open.rend(); ++o)
+                if (sameName(o->name, name)) {
+                    open.erase(std::prev(o.base()), open.end());
+                    break;
+                }
+        } else if (!name.isEmpty() && !isVoid(name) && html[end - 2] != u'/') {
+            open.push_back({name, html.sliced(i, end - i)});
+        }
         // Blanks after a line break keep it last in its piece, where
         // htmlForLayout would drop it as the fragment's closing break.
         if (item != Item::Blank)
