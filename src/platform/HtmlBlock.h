@@ -16,7 +16,7 @@ namespace platform {
 QString htmlForLayout(QStringView html);
 
 // Where a fragment longer than a piece is cut, in bytes of its UTF-8, with
-// the inline tags open at each cut. A cut stands between two pieces of text
+// the inline tags open at each cut; a tag counts as four characters. A cut stands between two pieces of text
 // or inline tags, never next to a line break (the whole would show a break
 // there that the pieces copy without), nor before a blank (a piece drops the
 // blanks it begins with): each piece then looks and copies as its part of
