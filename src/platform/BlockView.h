@@ -13,9 +13,7 @@
 #include <QBasicTimer>
 #include <QCache>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QTextDocument>
-#include <QTimer>
 #include <vector>
 
 namespace platform {
@@ -135,9 +133,7 @@ private:
     bool syncing_ = false;
     int expectedValue_ = -1;
 
-    // Repaints, at most one a frame.
-    QTimer refreshTimer_;
-    QElapsedTimer sinceRefresh_;
+    // Repaints come in the rounds of the repaint pacer.
     bool scrollBarDirty_ = true;
 
     // Selection.
