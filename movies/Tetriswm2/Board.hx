@@ -17,8 +17,12 @@ class Board {
 	public var over(default, null) = false;
 
 	var bag:Array<Int> = [];
+	var pick:Void->Int;
 
-	public function new() {
+	// pick gives the kind of each next piece; by default every kind comes
+	// once in each round of seven, in a shuffled order.
+	public function new(?pick:Void->Int) {
+		this.pick = pick != null ? pick : fromBag;
 		reset();
 	}
 
@@ -29,7 +33,7 @@ class Board {
 		level = 1;
 		over = false;
 		bag = [];
-		next = draw();
+		next = pick();
 		spawn();
 	}
 
@@ -126,7 +130,7 @@ class Board {
 
 	function spawn() {
 		kind = next;
-		next = draw();
+		next = pick();
 		turn = 0;
 		col = 3;
 		row = 0;
@@ -134,8 +138,7 @@ class Board {
 			over = true;
 	}
 
-	// Every kind once in each round, in a shuffled order.
-	function draw():Int {
+	function fromBag():Int {
 		if (bag.length == 0) {
 			bag = [0, 1, 2, 3, 4, 5, 6];
 			for (i in 0...bag.length) {

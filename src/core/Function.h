@@ -119,6 +119,9 @@ void GuardaDatos();
 void CargaSecciones();
 bool CargaServidor(qint16 area, const QString& name);
 QString LeeINI(const QString& section, const QString& key);
+// The chat server of the maker's own room: the server of the file's first
+// area, or the maker's host when the file names none.
+QString ServidorPorDefecto();
 // Every port the program takes goes through here: a whole number from 1 to
 // 65535 in digits, leading zeros allowed, blanks around it ignored; 0 when
 // the text is no port.

@@ -18,6 +18,7 @@
 #include "platform/LogBox.h"
 #include "platform/Skin.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmServer.h"
@@ -65,6 +66,8 @@ void frmIRC::Form_Load()
     VerMovimiento = true;
     AutoScroll = true;
     AlertaPrivados = true;
+    for (const OptionFlag& o : optionFlags())
+        o.button->setOn(*o.flag);
 
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPictures + u'/', FilesPath(QStringLiteral("Pictures")));
     HtmlView::servePictures(QStringLiteral("http://") + hosts::kPromotion + u'/', FilesPath(QStringLiteral("Pictures")));
@@ -157,22 +160,6 @@ void frmIRC::Command10_Click()
     if (Conectado && MsgBox(QStringLiteral("Deseas Desconectar y Cerrar?"), vbYesNoQuestion,
                             QStringLiteral("Confirma Por Favor")) == vbYes)
         End();
-}
-
-void frmIRC::Command12_Click()
-{
-    if (Conectado) {
-        ListView2->clear();
-        send(QStringLiteral("LIST"));
-    }
-    Picture5->hide();
-    Picture6->show();
-}
-
-void frmIRC::Command13_Click()
-{
-    Picture5->show();
-    Picture6->hide();
 }
 
 void frmIRC::Label3_Click()

@@ -31,6 +31,7 @@ class LogBox;
 class PictureBox;
 class Shape;
 class TcpClient;
+class ToggleButton;
 }  // namespace platform
 
 // The pending reply to a whois request.
@@ -91,6 +92,19 @@ public:
     // Shows the private window of Whoto, made when there is none.
     void Abre_Privado(const QString& Whoto);
 
+    // --- The room list and moving between rooms ------------------------------------
+    void MuestrasRooms();
+    // Leaves the main room and joins the room in txtChannel.
+    void ChannelChange();
+    // Leaves the server and connects to nuevo_server for nueva_sala, which is
+    // joined at the end of the message of the day.
+    void Nuevo_Canal(const QString& nueva_sala, const QString& nuevo_server, quint16 nuevo_puerto);
+    // Shows the user list, emptied.
+    void Desaparece();
+    // The room of a room-list row as the server named it, with its "#": what
+    // every join and invitation takes, never the text the row shows.
+    QString listedRoom(int position) const;
+
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
     void ReConfigura();
@@ -132,6 +146,10 @@ public:
     platform::ListView* ListView2;
     QPushButton* Command12;  // "Salas"
     QPushButton* Command13;  // "Usuarios"
+    QMenu* msalas;           // "Sala", the room list's pop-up menu
+    QAction* mproom;         // "Sala Principal"
+    QAction* msroom;         // "Sala Secundaria"
+    QAction* mnsala;         // "Introduce Nombre De Sala"
     QPlainTextEdit* txtChatMsg;
     QPushButton* cmdChat;
     QGroupBox* Frame1;  // "Mensaje Privado"
@@ -141,9 +159,9 @@ public:
     QPushButton* cmdDisconnect;
 
     // Text style.
-    QPushButton* Command2;   // Negrita
-    QPushButton* Command3;   // Subrayada
-    QPushButton* Command29;  // Mix color
+    platform::ToggleButton* Command2;  // Negrita
+    platform::ToggleButton* Command3;  // Subrayada
+    platform::ToggleButton* Command29;  // Mix color
     std::array<platform::ColorSwatch*, 17> Option1;  // font colour swatches
     std::array<platform::ColorSwatch*, 17> Option2;  // background swatches
     platform::PictureBox* Picture1;  // colour palette
@@ -162,6 +180,7 @@ public:
     QPushButton* Command28;  // Servidor
     QPushButton* Command32;  // Team-Vexlo
     QPushButton* Command33;  // Favoritos
+    QPushButton* Command35;  // Vexlo Sala
     QPushButton* Command34;  // Juego
     QPushButton* Command36;  // Adornos
     QPushButton* Command6;   // Contestadora
@@ -171,13 +190,13 @@ public:
     QPushButton* Command8;   // Guardar
     QPushButton* Command10;  // Cerrar
     // Toolbar: the option flags.
-    QPushButton* Command18;  // PublicarPrivados
-    QPushButton* Command19;  // AntiFlood
-    QPushButton* Command20;  // PrivadosEnChat
-    QPushButton* Command21;  // PrivadosEnVentanas
-    QPushButton* Command5;   // Invitaciones
-    QPushButton* Command26;  // VerMovimiento
-    QPushButton* Command27;  // AutoScroll
+    platform::ToggleButton* Command18;  // PublicarPrivados
+    platform::ToggleButton* Command19;  // AntiFlood
+    platform::ToggleButton* Command20;  // PrivadosEnChat
+    platform::ToggleButton* Command21;  // PrivadosEnVentanas
+    platform::ToggleButton* Command5;  // Invitaciones
+    platform::ToggleButton* Command26;  // VerMovimiento
+    platform::ToggleButton* Command27;  // AutoScroll
 
     QTimer* Marquesina;
     QTimer* Timer3;
@@ -222,6 +241,12 @@ public:
     void Command10_Click();
     void Command12_Click();
     void Command13_Click();
+    void Command35_Click();
+    void ListView2_MouseUp(Qt::MouseButton Button, const QPoint& at);
+    void ListView2_DblClick();
+    void mproom_Click();
+    void msroom_Click();
+    void mnsala_Click();
     void Label3_Click();
     void Marquesina_Timer();
 
@@ -239,13 +264,22 @@ private:
     void connectHandlers();
     QFrame* buildToolbar();
     QWidget* buildSidePanel();
-    QWidget* buildBottom();
+    QWidget* buildCompose();
     QWidget* buildStyle();
     void connectStyleHandlers();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
-    // Bold and underline: the caption names what the next click does.
-    void toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
-                    void (*show)(QWidget*, bool), QString& saved);
+    static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
+                                          const char* name);
+    // The option flags and the buttons that switch and show them.
+    struct OptionFlag {
+        platform::ToggleButton* button;
+        bool* flag;
+        const char* handler;
+    };
+    std::array<OptionFlag, 7> optionFlags() const;
+    // Bold and underline: each click switches its code in and out.
+    void toggleCode(platform::ToggleButton* button, const QString& code, int slot, void (*show)(QWidget*, bool),
+                    QString& saved);
     void nickFailure(const QString& text);
     // The main room's events, one line each.
     void privmsgLine(ReceivedLine& l);
@@ -256,6 +290,12 @@ private:
     void partLine(ReceivedLine& l);
     void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
+    // Makes the listed room the main room, as the room list's double click
+    // and "Sala Principal" do.
+    void makeMainRoom(const QString& room);
+    // Empties the view and the user list, closes a live connection and
+    // connects again for room (txtChannel shows roomBox until connected).
+    void reconnect(const QString& room, const QString& roomBox, const QString& server, quint16 port);
     // The window of a room that has none yet, shown and found from now on.
     frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);

@@ -6,32 +6,31 @@
 #include "core/Hosts.h"
 #include "core/UserList.h"
 #include "platform/ClickLabel.h"
+#include "platform/ColumnScrollArea.h"
 #include "platform/DefaultButtons.h"
+#include "platform/FlowLayout.h"
 #include "platform/Handlers.h"
 #include "platform/HtmlView.h"
 #include "platform/LineReader.h"
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
 using namespace platform;
 using namespace Function;
-
-namespace {
-
-}  // namespace
 
 QPushButton* frmIRC::button(const QString& caption, const QString& tip, const char* name)
 {
@@ -40,6 +39,27 @@ QPushButton* frmIRC::button(const QString& caption, const QString& tip, const ch
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+ToggleButton* frmIRC::toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
+                             const char* name)
+{
+    auto* b = new ToggleButton(offCaption, onCaption, tip);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+std::array<frmIRC::OptionFlag, 7> frmIRC::optionFlags() const
+{
+    return {{
+        {Command18, &PublicarPrivados, "Command18_Click"},
+        {Command19, &AntiFlood, "Command19_Click"},
+        {Command20, &PrivadosEnChat, "Command20_Click"},
+        {Command21, &PrivadosEnVentanas, "Command21_Click"},
+        {Command5, &Invitaciones, "Command5_Click"},
+        {Command26, &VerMovimiento, "Command26_Click"},
+        {Command27, &AutoScroll, "Command27_Click"},
+    }};
 }
 
 namespace {
@@ -61,59 +81,32 @@ void frmIRC::buildWindow()
     setCaption(QStringLiteral("Vexlo-iRc-Trovelin-2. 010") + QString(52, u' ') + QStringLiteral("Vexlo-TeaM") +
                QString(57, u' ') + hosts::siteAddress());
     resize(1220, 760);
-    setMinimumSize(900, 560);
+    // Smaller, the toolbar's rows and the panels would leave the
+    // conversation too little room.
+    setMinimumSize(800, 600);
 
     auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(8, 8, 8, 8);
-    root->setSpacing(6);
+    root->setContentsMargins(4, 4, 4, 4);
+    root->setSpacing(5);
     root->addWidget(buildToolbar());
 
-    // The marquee strip: the room and the welcome banner.
-    auto* marquee = new QFrame;
-    marquee->setObjectName(QStringLiteral("marquee"));
-    marquee->setProperty("role", QStringLiteral("marquee"));
-    auto* ml = new QHBoxLayout(marquee);
-    ml->setContentsMargins(6, 2, 6, 2);
-    txtSala = lineBox("txtSala");
-    Text1 = lineBox("Text1");
-    for (QLineEdit* box : {txtSala, Text1}) {
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setFrame(false);
-    }
-    txtSala->setFixedWidth(260);
-    ml->addWidget(txtSala);
-    ml->addWidget(Text1, 1);
-    root->addWidget(marquee);
-
-    // The conversation and the lists beside it.
+    // The conversation and what is typed into it take all the room the
+    // panels beside them leave.
     DHTMLEdit1 = new HtmlView;
     DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
     DHTMLEdit1->setProperty("role", QStringLiteral("view"));
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->setChildrenCollapsible(false);
-    split->addWidget(DHTMLEdit1);
-    split->addWidget(buildSidePanel());
-    split->setStretchFactor(0, 1);
-    split->setSizes({900, 300});
-    root->addWidget(split, 1);
+    auto* talk = new QWidget;
+    auto* tl = new QVBoxLayout(talk);
+    tl->setContentsMargins(0, 0, 0, 0);
+    tl->setSpacing(5);
+    tl->addWidget(DHTMLEdit1, 1);
+    tl->addWidget(buildCompose());
 
-    // The chat box.
-    auto* chatRow = new QHBoxLayout;
-    txtChatMsg = new QPlainTextEdit;
-    txtChatMsg->setObjectName(QStringLiteral("txtChatMsg"));
-    txtChatMsg->setToolTip(QStringLiteral("Escribe tu mensaje/Write your message"));
-    txtChatMsg->setPlaceholderText(QStringLiteral("Escribe tu mensaje…"));
-    txtChatMsg->setFixedHeight(52);
-    txtChatMsg->setTabChangesFocus(true);
-    cmdChat = button(QStringLiteral("Enviar"), QStringLiteral("Envia mensaje/Send message"), "cmdChat");
-    cmdChat->setFixedSize(110, 52);
-    cmdChat->setProperty("primary", true);
-    chatRow->addWidget(txtChatMsg, 1);
-    chatRow->addWidget(cmdChat);
-    root->addLayout(chatRow);
-
-    root->addWidget(buildBottom());
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(6);
+    middle->addWidget(talk, 1);
+    middle->addWidget(buildSidePanel());
+    root->addLayout(middle, 1);
 }
 
 QFrame* frmIRC::buildToolbar()
@@ -133,6 +126,7 @@ QFrame* frmIRC::buildToolbar()
     Command17 = button(QStringLiteral("Multi-Privados"), QStringLiteral("Multi privados / Multi privates"), "Command17");
     Command28 = button(QStringLiteral("Servidor"), QStringLiteral("Servidor/Server"), "Command28");
     Command33 = button(QStringLiteral("Favoritos"), QStringLiteral("Favoritos/Favorites"), "Command33");
+    Command35 = button(QStringLiteral("Vexlo Sala"), QStringLiteral("Sala Vexlo Team/Vexlo Team Room"), "Command35");
     Command6 = button(QStringLiteral("Contestadora"), QStringLiteral("Contestador/Answering"), "Command6");
     Command15 = button(QStringLiteral("Media Player"), QStringLiteral("Repreductor de Media/ Media player"), "Command15");
     Command34 = button(QStringLiteral("Juego"), QStringLiteral("Juego/Game"), "Command34");
@@ -143,51 +137,99 @@ QFrame* frmIRC::buildToolbar()
     Command8 = button(QStringLiteral("Guardar"), QStringLiteral("Guardar Chat/Save Chat"), "Command8");
     Command10 = button(QStringLiteral("Cerrar"), QString(), "Command10");
 
-    Command18 = button(QStringLiteral("Publicador On"), QString(), "Command18");
-    Command19 = button(QStringLiteral("Antiflood On"), QString(), "Command19");
-    Command20 = button(QStringLiteral("Privados en ventana"), QString(), "Command20");
-    Command21 = button(QStringLiteral("Ventanas privadas On"), QString(), "Command21");
-    Command5 = button(QStringLiteral("Invitacion On"), QString(), "Command5");
-    Command26 = button(QStringLiteral("No ver movimiento de usuarios"), QString(), "Command26");
-    Command27 = button(QStringLiteral("Scroll off"), QString(), "Command27");
+    // Each caption names what the next click does; the tip names the option.
+    Command18 = toggle(QStringLiteral("Publicador On"), QStringLiteral("Publicador Off"),
+                       QStringLiteral("Publicar en la sala los privados que recibes"), "Command18");
+    Command19 = toggle(QStringLiteral("Antiflood On"), QStringLiteral("Antiflood Off"),
+                       QStringLiteral("Control de flood en la sala"), "Command19");
+    Command20 = toggle(QStringLiteral("Privados en ventana"), QStringLiteral("Privados normales"),
+                       QStringLiteral("Privados también en la conversación"), "Command20");
+    Command21 = toggle(QStringLiteral("Ventanas privadas On"), QStringLiteral("Ventanas privadas Off"),
+                       QStringLiteral("Privados en ventanas propias"), "Command21");
+    Command5 = toggle(QStringLiteral("Invitacion On"), QStringLiteral("Invitacion Off"),
+                      QStringLiteral("Aceptar invitaciones a otras salas"), "Command5");
+    Command26 = toggle(QStringLiteral("Ver movimiento de usuarios"), QStringLiteral("No ver movimiento de usuarios"),
+                       QStringLiteral("Ver entradas, salidas y cambios de nick"), "Command26");
+    Command27 = toggle(QStringLiteral("Scroll on"), QStringLiteral("Scroll off"),
+                       QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
     for (QPushButton* b : {Command14, Command17, Command33, Command6})
         b->setEnabled(false);
 
-    auto* windows = new QHBoxLayout;
-    windows->setSpacing(4);
-    for (QPushButton* b : {Command11, Command1, Command36, Command14, Command16, Command17, Command28, Command33,
-                           Command6, Command15, Command34, Command32})
-        windows->addWidget(b);
-    windows->addStretch(1);
-    for (QPushButton* b : {Command30, Command31})
-        windows->addWidget(b);
-
-    auto* options = new QHBoxLayout;
-    options->setSpacing(4);
-    for (QPushButton* b : {Command18, Command19, Command20, Command21, Command5, Command26, Command27}) {
-        b->setProperty("toggle", true);
-        options->addWidget(b);
-    }
-    options->addStretch(1);
-    for (QPushButton* b : {Command7, Command8, Command10})
-        options->addWidget(b);
-
-    rows->addLayout(windows);
-    rows->addLayout(options);
+    // Two groups, the windows and the options, each wrapping onto further
+    // rows when the window is narrow.
+    auto addGroup = [rows](std::initializer_list<QPushButton*> buttons) {
+        auto* group = new FlowLayout;
+        group->setSpacing(4);
+        for (QPushButton* b : buttons)
+            group->addWidget(b);
+        rows->addLayout(group);
+    };
+    addGroup({Command11, Command1, Command36, Command14, Command16, Command17, Command28, Command33, Command35,
+              Command6, Command15, Command34, Command32, Command30, Command31});
+    addGroup({Command18, Command19, Command20, Command21, Command5, Command26, Command27, Command7, Command8,
+              Command10});
     return bar;
+}
+
+QWidget* frmIRC::buildCompose()
+{
+    txtChatMsg = new QPlainTextEdit;
+    txtChatMsg->setObjectName(QStringLiteral("txtChatMsg"));
+    txtChatMsg->setToolTip(QStringLiteral("Escribe tu mensaje/Write your message"));
+    txtChatMsg->setPlaceholderText(QStringLiteral("Escribe tu mensaje…"));
+    txtChatMsg->setFixedHeight(46);
+    txtChatMsg->setTabChangesFocus(true);
+    cmdChat = button(QStringLiteral("Enviar"), QStringLiteral("Envia mensaje/Send message"), "cmdChat");
+    cmdChat->setFixedSize(90, 46);
+    cmdChat->setProperty("primary", true);
+    auto* chat = new QWidget;
+    auto* cl = new QHBoxLayout(chat);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(6);
+    cl->addWidget(txtChatMsg, 1);
+    cl->addWidget(cmdChat);
+    chat->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    chat->setMinimumWidth(320);
+
+    // The style beside the chat box, or above it when the window is narrow.
+    auto* compose = new QWidget;
+    auto* flow = new FlowLayout(compose);
+    flow->setContentsMargins(0, 0, 0, 0);
+    flow->setSpacing(8);
+    flow->addWidget(buildStyle());
+    flow->addWidget(chat);
+    return compose;
 }
 
 QWidget* frmIRC::buildSidePanel()
 {
     auto* side = new QWidget;
-    side->setMinimumWidth(240);
     auto* sl = new QVBoxLayout(side);
     sl->setContentsMargins(0, 0, 0, 0);
-    sl->setSpacing(4);
+    sl->setSpacing(6);
+
+    // The marquee strip: the room and the welcome banner.
+    auto* marquee = new QFrame;
+    marquee->setObjectName(QStringLiteral("marquee"));
+    marquee->setProperty("role", QStringLiteral("marquee"));
+    auto* ml = new QHBoxLayout(marquee);
+    ml->setContentsMargins(4, 1, 4, 1);
+    txtSala = lineBox("txtSala");
+    Text1 = lineBox("Text1");
+    for (QLineEdit* box : {txtSala, Text1}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setFrame(false);
+        box->setMinimumWidth(60);
+    }
+    ml->addWidget(txtSala, 2);
+    ml->addWidget(Text1, 3);
+    sl->addWidget(marquee);
 
     auto* switcher = new QHBoxLayout;
+    switcher->setSpacing(4);
     Command13 = button(QStringLiteral("Usuarios"), QStringLiteral("Usuarios/Users"), "Command13");
     Command12 = button(QStringLiteral("Salas"), QStringLiteral("Salas en Servidor/Server Rooms "), "Command12");
     auto* countLabel = new QLabel(QStringLiteral("En la sala:"));
@@ -196,7 +238,7 @@ QWidget* frmIRC::buildSidePanel()
     TxtUsala = new QLabel;
     TxtUsala->setObjectName(QStringLiteral("TxtUsala"));
     TxtUsala->setProperty("role", QStringLiteral("count"));
-    TxtUsala->setFixedWidth(56);
+    TxtUsala->setFixedWidth(36);
     TxtUsala->setAlignment(Qt::AlignCenter);
     switcher->addWidget(Command13);
     switcher->addWidget(Command12);
@@ -211,7 +253,7 @@ QWidget* frmIRC::buildSidePanel()
     p5->setContentsMargins(0, 0, 0, 0);
     ListView1 = new ListView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {150, 100});
+    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {140, 90});
     ListView1->setImageList(userFaces());
     p5->addWidget(ListView1);
 
@@ -222,67 +264,69 @@ QWidget* frmIRC::buildSidePanel()
     ListView2 = new ListView;
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setToolTip(QStringLiteral("Todas las salas del servidor/All server rooms"));
-    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {170, 70});
+    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {160, 70});
     p6->addWidget(ListView2);
     Picture6->hide();
+    msalas = new QMenu(QStringLiteral("Sala"), this);
+    mproom = msalas->addAction(QStringLiteral("Sala Principal"));
+    msroom = msalas->addAction(QStringLiteral("Sala Secundaria"));
+    mnsala = msalas->addAction(QStringLiteral("Introduce Nombre De Sala"));
 
-    sl->addWidget(Picture5, 1);
-    sl->addWidget(Picture6, 1);
+    // The lists take what the boxes below them leave.
+    for (QFrame* panel : {Picture5, Picture6}) {
+        panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+        panel->setMinimumHeight(80);
+        sl->addWidget(panel, 1);
+    }
 
     Frame1 = new QGroupBox(QStringLiteral("Mensaje Privado"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* f1 = new QVBoxLayout(Frame1);
-    f1->setContentsMargins(6, 6, 6, 6);
+    f1->setContentsMargins(6, 4, 6, 6);
+    f1->setSpacing(4);
     lstUsers = new ListBox;
     lstUsers->setObjectName(QStringLiteral("lstUsers"));
     lstUsers->setToolTip(QStringLiteral("Selecione Usuarios/Choose User"));
-    lstUsers->setFixedHeight(90);
+    lstUsers->setMinimumHeight(40);
+    lstUsers->setMaximumHeight(64);
     txtPrivMsg = new QPlainTextEdit;
     txtPrivMsg->setObjectName(QStringLiteral("txtPrivMsg"));
     txtPrivMsg->setToolTip(QStringLiteral("Escriba Mensaje Privado/ write you private message"));
-    txtPrivMsg->setFixedHeight(44);
+    txtPrivMsg->setFixedHeight(38);
     txtPrivMsg->setTabChangesFocus(true);
     cmdPriv = button(QStringLiteral("Enviar privado"), QStringLiteral("Enviar Mensaje Privado/Send private message"), "cmdPriv");
     f1->addWidget(lstUsers);
     f1->addWidget(txtPrivMsg);
     f1->addWidget(cmdPriv, 0, Qt::AlignRight);
     sl->addWidget(Frame1);
-    return side;
-}
 
-QWidget* frmIRC::buildBottom()
-{
-    auto* bottom = new QWidget;
-    auto* bl = new QHBoxLayout(bottom);
-    bl->setContentsMargins(0, 0, 0, 0);
-    bl->setSpacing(8);
-
-    auto* status = new QVBoxLayout;
-    status->setSpacing(2);
     // Server replies come in bursts (a message of the day, a names list):
     // the log box takes a line at constant cost.
     txtStatus = new LogBox;
     txtStatus->setObjectName(QStringLiteral("txtStatus"));
     txtStatus->setProperty("role", QStringLiteral("view"));
     txtStatus->setColors(QColor(0xfb, 0xfc, 0xfe), QColor(0x2a, 0x3a, 0x50));
-    txtStatus->setFixedHeight(96);
+    txtStatus->setMinimumHeight(44);
+    txtStatus->setMaximumHeight(84);
     Label3 = new ClickLabel(QStringLiteral("Copy"));
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setProperty("role", QStringLiteral("link"));
-    status->addWidget(txtStatus);
-    status->addWidget(Label3, 0, Qt::AlignRight);
-    bl->addLayout(status, 1);
+    sl->addWidget(txtStatus);
+    sl->addWidget(Label3, 0, Qt::AlignRight);
 
     auto* nickFrame = new QGroupBox(QStringLiteral("Cambiar Nick"));
     auto* nf = new QGridLayout(nickFrame);
-    nf->setContentsMargins(8, 6, 8, 6);
+    nf->setContentsMargins(6, 4, 6, 6);
+    nf->setSpacing(4);
     txtNick = lineBox("txtNick");
     TxtPass = lineBox("TxtPass");
     TxtPass->setEchoMode(QLineEdit::Password);
     cmdNick = button(QStringLiteral("Cambiar"), QString(), "cmdNick");
     txtChannel = lineBox("txtChannel");
     cmdDisconnect = button(QStringLiteral("Desconectar"), QString(), "cmdDisconnect");
+    for (QLineEdit* box : {txtNick, TxtPass, txtChannel})
+        box->setMinimumWidth(60);
     nf->addWidget(new QLabel(QStringLiteral("Nick:")), 0, 0);
     nf->addWidget(txtNick, 0, 1);
     nf->addWidget(new QLabel(QStringLiteral("Clave:")), 1, 0);
@@ -291,10 +335,14 @@ QWidget* frmIRC::buildBottom()
     nf->addWidget(new QLabel(QStringLiteral("Sala:")), 2, 0);
     nf->addWidget(txtChannel, 2, 1);
     nf->addWidget(cmdDisconnect, 2, 2);
-    nickFrame->setFixedWidth(330);
-    bl->addWidget(buildStyle(), 0, Qt::AlignTop);
-    bl->addWidget(nickFrame);
-    return bottom;
+    sl->addWidget(nickFrame);
+
+    // On a short screen the column scrolls rather than squeezing its boxes
+    // into one another.
+    auto* scroll = new ColumnScrollArea(side);
+    scroll->setProperty("role", QStringLiteral("panel"));
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    return scroll;
 }
 
 // --- Handlers --------------------------------------------------------------------
@@ -328,29 +376,20 @@ void frmIRC::connectHandlers()
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });
     on(Command12, &QPushButton::clicked, this, "Command12_Click", [this] { Command12_Click(); });
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
+    on(Command35, &QPushButton::clicked, this, "Command35_Click", [this] { Command35_Click(); });
+    on(ListView2, &ListView::mouseUp, this, "ListView2_MouseUp",
+       [this](Qt::MouseButton button, const QPoint& at) { ListView2_MouseUp(button, at); });
+    on(ListView2, &ListView::itemDoubleClicked, this, "ListView2_DblClick", [this] { ListView2_DblClick(); });
+    on(mproom, &QAction::triggered, this, "mproom_Click", [this] { mproom_Click(); });
+    on(msroom, &QAction::triggered, this, "msroom_Click", [this] { msroom_Click(); });
+    on(mnsala, &QAction::triggered, this, "mnsala_Click", [this] { mnsala_Click(); });
     on(Label3, &ClickLabel::clicked, this, "Label3_Click", [this] { Label3_Click(); });
 
-    // The option flags: a click switches the flag and swaps the caption, so
-    // the caption always names what the next click does.
-    struct Toggle {
-        QPushButton* button;
-        bool* flag;
-        const char* handler;
-        QString first, second;
-    };
-    const Toggle toggles[] = {
-        {Command18, &PublicarPrivados, "Command18_Click", QStringLiteral("Publicador On"), QStringLiteral("Publicador Off")},
-        {Command19, &AntiFlood, "Command19_Click", QStringLiteral("Antiflood On"), QStringLiteral("Antiflood Off")},
-        {Command20, &PrivadosEnChat, "Command20_Click", QStringLiteral("Privados en ventana"), QStringLiteral("Privados normales")},
-        {Command21, &PrivadosEnVentanas, "Command21_Click", QStringLiteral("Ventanas privadas On"), QStringLiteral("Ventanas privadas Off")},
-        {Command5, &Invitaciones, "Command5_Click", QStringLiteral("Invitacion On"), QStringLiteral("Invitacion Off")},
-        {Command26, &VerMovimiento, "Command26_Click", QStringLiteral("No ver movimiento de usuarios"), QStringLiteral("Ver movimiento de usuarios")},
-        {Command27, &AutoScroll, "Command27_Click", QStringLiteral("Scroll off"), QStringLiteral("Scroll on")},
-    };
-    for (const Toggle& t : toggles)
-        on(t.button, &QPushButton::clicked, this, t.handler, [t] {
-            *t.flag = !*t.flag;
-            t.button->setText(t.button->text() == t.first ? t.second : t.first);
+    // The option flags: a click switches the flag, and its button shows it.
+    for (const OptionFlag& o : optionFlags())
+        on(o.button, &QPushButton::clicked, this, o.handler, [o] {
+            *o.flag = !*o.flag;
+            o.button->setOn(*o.flag);
         });
 
     Marquesina = new QTimer(this);

@@ -10,6 +10,7 @@
 #include "platform/Handlers.h"
 #include "platform/PictureBox.h"
 #include "platform/Text.h"
+#include "platform/ToggleButton.h"
 #include "windows/frmAdornos.h"
 
 #include <QAction>
@@ -33,7 +34,8 @@ namespace {
 
 const QString kNormal = QStringLiteral("Normal");
 
-// Three rows of five swatches, then 15 and 16 wide on a fourth.
+// Three rows of five swatches, then 15 and 16 wide on a fourth; the title
+// stands beside them, which keeps the row as low as the chat box.
 QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatches, const QString& tip,
                      const char* name)
 {
@@ -41,8 +43,8 @@ QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatche
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    auto* caption = new QLabel(title);
-    grid->addWidget(caption, 0, 0, 1, 10);
+    grid->addWidget(new QLabel(title), 0, 0, 4, 1, Qt::AlignTop);
+    grid->setColumnMinimumWidth(1, 2);
     auto* group = new QButtonGroup(box);
     for (int n = 0; n <= 16; ++n) {
         auto* s = new ColorSwatch(chatcolors::swatch(n));
@@ -51,11 +53,11 @@ QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatche
         group->addButton(s, n);
         swatches[n] = s;
         if (n < 15) {
-            s->setFixedSize(16, 14);
-            grid->addWidget(s, 1 + n / 5, (n % 5) * 2, 1, 2);
+            s->setFixedSize(14, 10);
+            grid->addWidget(s, n / 5, 2 + (n % 5) * 2, 1, 2);
         } else {
-            s->setFixedHeight(14);
-            grid->addWidget(s, 4, n == 15 ? 0 : 5, 1, 5);
+            s->setFixedHeight(10);
+            grid->addWidget(s, 3, n == 15 ? 2 : 7, 1, 5);
         }
     }
     return box;
@@ -67,20 +69,20 @@ QWidget* frmIRC::buildStyle()
 {
     auto* style = new QWidget;
     style->setObjectName(QStringLiteral("style"));
+    style->setProperty("role", QStringLiteral("compact"));
     auto* row = new QHBoxLayout(style);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    row->setSpacing(10);
 
-    auto* toggles = new QVBoxLayout;
+    auto* toggles = new QGridLayout;
     toggles->setSpacing(3);
-    Command2 = button(QStringLiteral("Negrita"), QStringLiteral("Negrita/Bold"), "Command2");
-    Command3 = button(QStringLiteral("Subrayada"), QStringLiteral("Subrayada/Underline"), "Command3");
-    Command29 = button(QStringLiteral("Mix color"), QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
-    for (QPushButton* b : {Command2, Command3, Command29}) {
-        b->setFixedWidth(96);
-        toggles->addWidget(b);
-    }
-    toggles->addStretch(1);
+    Command2 = toggle(QStringLiteral("Negrita"), kNormal, QStringLiteral("Negrita/Bold"), "Command2");
+    Command3 = toggle(QStringLiteral("Subrayada"), kNormal, QStringLiteral("Subrayada/Underline"), "Command3");
+    Command29 = toggle(QStringLiteral("Mix color"), QStringLiteral("Normal color"),
+                       QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
+    toggles->addWidget(Command2, 0, 0);
+    toggles->addWidget(Command3, 0, 1);
+    toggles->addWidget(Command29, 1, 0, 1, 2);
     row->addLayout(toggles);
 
     row->addWidget(swatchGroup(QStringLiteral("Fuente"), Option1, QStringLiteral("Color de fuente/Font Color"), "Option1"),
@@ -124,17 +126,17 @@ void frmIRC::connectStyleHandlers()
 
 // --- Bold and underline ----------------------------------------------------------
 
-void frmIRC::Command2_Click() { toggleCode(Command2, QStringLiteral("Negrita"), Chr(2), 0, setBold, CodigoBold); }
+void frmIRC::Command2_Click() { toggleCode(Command2, Chr(2), 0, setBold, CodigoBold); }
 
-void frmIRC::Command3_Click() { toggleCode(Command3, QStringLiteral("Subrayada"), Chr(31), 1, setUnderline, CodigoUnder); }
+void frmIRC::Command3_Click() { toggleCode(Command3, Chr(31), 1, setUnderline, CodigoUnder); }
 
-void frmIRC::toggleCode(QPushButton* button, const QString& caption, const QString& code, int slot,
-                        void (*show)(QWidget*, bool), QString& saved)
+void frmIRC::toggleCode(ToggleButton* button, const QString& code, int slot, void (*show)(QWidget*, bool),
+                        QString& saved)
 {
-    const bool on = button->text() == caption;
+    const bool on = !button->isOn();
     FormatoTexto[slot] = on ? code : QString();
     show(txtChatMsg, on);
-    button->setText(on ? kNormal : caption);
+    button->setOn(on);
     saved = FormatoTexto[slot];
     GuardaDatos();
 }
@@ -169,9 +171,9 @@ void frmIRC::Option2_Click(int Index)
 
 void frmIRC::Command29_Click()
 {
-    const bool on = Command29->text() == QStringLiteral("Mix color");
+    const bool on = !Command29->isOn();
     MixColor = on ? 1 : 0;
-    Command29->setText(on ? QStringLiteral("Normal color") : QStringLiteral("Mix color"));
+    Command29->setOn(on);
 }
 
 void frmIRC::Timer3_Timer()
@@ -243,10 +245,10 @@ void frmIRC::ReConfigura()
     if (bold)
         FormatoTexto[0] = CodigoBold;
     setBold(txtChatMsg, bold);
-    Command2->setText(bold ? kNormal : QStringLiteral("Negrita"));
+    Command2->setOn(bold);
     const bool underline = !CodigoUnder.isEmpty();
     if (underline)
         FormatoTexto[1] = CodigoUnder;
     setUnderline(txtChatMsg, underline);
-    Command3->setText(underline ? kNormal : QStringLiteral("Subrayada"));
+    Command3->setOn(underline);
 }

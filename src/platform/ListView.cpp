@@ -18,6 +18,7 @@ struct Entry {
     int icon = 0;
     QStringList subItems;  // SubItems(k) is subItems[k - 1]
     std::optional<QColor> color;
+    QString tag;
 
     QString subItem1() const { return subItems.value(0); }
 };
@@ -220,7 +221,7 @@ void ListView::setImageList(const QList<QPixmap>& pictures)
 }
 
 int ListView::count() const { return d->entries.count(); }
-int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}}); }
+int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}, {}}); }
 void ListView::remove(int position)
 {
     d->check(position);
@@ -249,6 +250,8 @@ void ListView::setForeColor(int position, const QColor& color)
     d->entry(position).color = color;
     d->rowChanged(position, 0, d->columnCount({}) - 1);
 }
+QString ListView::tag(int position) const { return d->entry(position).tag; }
+void ListView::setTag(int position, const QString& value) { d->entry(position).tag = value; }
 
 int ListView::find(const QString& text) const
 {

@@ -47,6 +47,9 @@ public:
     void setSubItem(int position, int k, const QString& value);
     std::optional<QColor> foreColor(int position) const;
     void setForeColor(int position, const QColor& color);
+    // A value the entry carries and never shows (the original's Tag).
+    QString tag(int position) const;
+    void setTag(int position, const QString& value);
 
     // First entry whose text is exactly text, or -1.
     int find(const QString& text) const;

@@ -72,6 +72,11 @@ player.addEventListener("loadedmetadata", () => {
   report("loaded", { width: m.width, height: m.height, frameRate: m.frameRate });
   player.focus();
 });
+// Ruffle tells of a movie it cannot play only on a screen of its own.
+new MutationObserver(() => {
+  const panic = player.shadowRoot.getElementById("panic-body");
+  if (panic) report("failed", panic.textContent);
+}).observe(player.shadowRoot, { childList: true, subtree: true });
 player.ruffle().load("movie.swf").catch((e) => report("failed", String(e)));
 </script></body></html>
 )";
@@ -247,6 +252,7 @@ void RuffleMovie::start()
     if (view_)
         return;
     profile_ = new QWebEngineProfile(this);  // off the record: nothing is written to disk
+    profile_->setHttpAcceptLanguage(QStringLiteral("es-ES,es"));  // Ruffle's menu and messages in Spanish
     profile_->setUrlRequestInterceptor(new OwnSchemeOnly(profile_));
     files_ = new MovieFiles(ruffleFolder_, profile_);
     profile_->installUrlSchemeHandler(kScheme, files_);
@@ -262,8 +268,8 @@ void RuffleMovie::start()
                 view_->clearFocus();
             view_->setFocus();
             const QJsonObject m = detail.toObject();
-            reportLoaded(number_, QSize(m.value(QLatin1String("width")).toInt(), m.value(QLatin1String("height")).toInt()),
-                         m.value(QLatin1String("frameRate")).toDouble());
+            const QSize stage(m.value(QLatin1String("width")).toInt(), m.value(QLatin1String("height")).toInt());
+            reportLoaded(number_, stage, m.value(QLatin1String("frameRate")).toDouble());
         } else {
             reportFailed(number_, QStringLiteral("Ruffle no pudo mostrar la animación ") + Movie() +
                                       QStringLiteral(": ") + detail.toString());

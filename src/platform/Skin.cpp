@@ -9,7 +9,8 @@ namespace platform {
 namespace {
 
 // One look for every window. Widgets pick their part by role:
-// role="toolbar" / "marquee" frames, primary buttons, toggle buttons.
+// role="toolbar" / "marquee" frames, "panel" scroll areas, "compact" groups,
+// primary buttons; a checked button is an option that is on.
 const char* kStyle = R"(
 QWidget {
     font-size: 9pt;
@@ -28,7 +29,7 @@ QFrame[role="toolbar"] QPushButton {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a6395, stop:1 #2c4f7a);
     border: 1px solid #1b3352;
     border-radius: 4px;
-    padding: 4px 9px;
+    padding: 3px 7px;
 }
 QFrame[role="toolbar"] QPushButton:hover {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4b7ab3, stop:1 #375f91);
@@ -39,12 +40,12 @@ QFrame[role="toolbar"] QPushButton:disabled {
     background: #2a4567;
     border-color: #223a58;
 }
-QFrame[role="toolbar"] QPushButton[toggle="true"] {
+QFrame[role="toolbar"] QPushButton:checked {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f39a3d, stop:1 #dc7b1c);
     border-color: #a85a10;
     color: #ffffff;
 }
-QFrame[role="toolbar"] QPushButton[toggle="true"]:hover {
+QFrame[role="toolbar"] QPushButton:checked:hover {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7ae5e, stop:1 #e68a2c);
 }
 QFrame[role="marquee"] {
@@ -111,6 +112,11 @@ QPushButton:hover { background: #eef3fa; border-color: #3a6fb0; }
 QPushButton:pressed { background: #d6e0ec; }
 QPushButton:disabled { color: #9aa6b4; }
 QPushButton:default { border: 1px solid #3a6fb0; }
+QPushButton:checked {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd9a8, stop:1 #f6b566);
+    border: 1px solid #c27a23;
+}
+QPushButton:checked:hover { background: #ffe2bc; }
 QPushButton[primary="true"] {
     color: #ffffff;
     font-weight: bold;
@@ -143,6 +149,8 @@ QFrame[role="screen"] {
     border: 1px solid #142740;
 }
 QSplitter::handle { background: transparent; }
+QScrollArea[role="panel"], QScrollArea[role="panel"] > QWidget > QWidget { background: transparent; }
+QScrollArea[role="panel"] QPushButton, QWidget[role="compact"] QPushButton { padding: 2px 8px; }
 QMenu {
     background: #ffffff;
     border: 1px solid #b7c3d3;

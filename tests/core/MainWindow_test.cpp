@@ -8,6 +8,7 @@
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/TcpClient.h"
+#include "platform/ToggleButton.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -42,11 +43,11 @@ TEST_F(StartUp, AFirstStartWithoutSettings)
     EXPECT_FALSE(QFile::exists(filePath(QStringLiteral("Parlowen.nt"))));
 }
 
-TEST_F(StartUp, EachToggleSwapsItsFlagAndCaption)
+TEST_F(StartUp, EachToggleSwapsItsFlagAndCaptionAndShowsTheFlag)
 {
     frmIRC* irc = frmIRC::instance();
     struct Case {
-        QPushButton* button;
+        ToggleButton* button;
         bool* flag;
         QString first, second;
         bool startValue;
@@ -59,15 +60,22 @@ TEST_F(StartUp, EachToggleSwapsItsFlagAndCaption)
         {irc->Command26, &VerMovimiento, QStringLiteral("No ver movimiento de usuarios"), QStringLiteral("Ver movimiento de usuarios"), true},
         {irc->Command27, &AutoScroll, QStringLiteral("Scroll off"), QStringLiteral("Scroll on"), true},
     };
+    // The caption names the next click; the checked look and the tooltip
+    // name the flag as it is.
+    auto expectShown = [](const Case& c, bool value, const QString& caption) {
+        EXPECT_EQ(*c.flag, value) << caption.toStdString();
+        EXPECT_EQ(c.button->text(), caption);
+        EXPECT_EQ(c.button->isChecked(), value) << caption.toStdString();
+        EXPECT_TRUE(c.button->toolTip().endsWith(value ? QStringLiteral("Estado: activado")
+                                                       : QStringLiteral("Estado: desactivado")))
+            << c.button->toolTip().toStdString();
+    };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.button->text(), c.first);
-        EXPECT_EQ(*c.flag, c.startValue) << c.first.toStdString();
+        expectShown(c, c.startValue, c.first);
         c.button->click();
-        EXPECT_EQ(*c.flag, !c.startValue) << c.first.toStdString();
-        EXPECT_EQ(c.button->text(), c.second);
+        expectShown(c, !c.startValue, c.second);
         c.button->click();
-        EXPECT_EQ(*c.flag, c.startValue) << c.first.toStdString();
-        EXPECT_EQ(c.button->text(), c.first);
+        expectShown(c, c.startValue, c.first);
     }
 }
 

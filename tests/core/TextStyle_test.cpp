@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Text.h"
+#include "platform/ToggleButton.h"
 #include "windows/frmAdornos.h"
 
 #include <QAction>
@@ -136,7 +137,7 @@ TEST_F(TextStyle, SwatchesBuildTheColourSlotsAndColourTheBoxes)
 TEST_F(TextStyle, BoldAndUnderlineToggleTheirCodeCaptionAndSavedValue)
 {
     struct Case {
-        QPushButton* button;
+        ToggleButton* button;
         QString caption;
         QString code;
         int slot;
@@ -149,8 +150,10 @@ TEST_F(TextStyle, BoldAndUnderlineToggleTheirCodeCaptionAndSavedValue)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.button->text(), c.caption);
+        EXPECT_FALSE(c.button->isChecked());
         c.button->click();
         EXPECT_EQ(c.button->text(), QStringLiteral("Normal"));
+        EXPECT_TRUE(c.button->isChecked());
         EXPECT_EQ(FormatoTexto[c.slot], c.code);
         EXPECT_EQ(*c.saved, c.code);
         EXPECT_TRUE(settings().contains(c.key + toCp1252(c.code) + "\r\n"));
@@ -158,6 +161,7 @@ TEST_F(TextStyle, BoldAndUnderlineToggleTheirCodeCaptionAndSavedValue)
         EXPECT_TRUE((irc->txtChatMsg->font().*c.shows)());
         c.button->click();
         EXPECT_EQ(c.button->text(), c.caption);
+        EXPECT_FALSE(c.button->isChecked());
         EXPECT_EQ(FormatoTexto[c.slot], QString());
         EXPECT_TRUE(settings().contains("\r\n" + c.key + "\r\n"));
         irc->txtChatMsg->ensurePolished();
@@ -174,6 +178,7 @@ TEST_F(TextStyle, MixColourRunsThroughEveryFontColourThenNone)
 
     irc->Command29->click();
     EXPECT_EQ(irc->Command29->text(), QStringLiteral("Normal color"));
+    EXPECT_TRUE(irc->Command29->isChecked());
     QStringList seen;
     for (int tick = 0; tick < 18; ++tick) {
         irc->Timer3_Timer();
@@ -190,6 +195,7 @@ TEST_F(TextStyle, MixColourRunsThroughEveryFontColourThenNone)
 
     irc->Command29->click();
     EXPECT_EQ(irc->Command29->text(), QStringLiteral("Mix color"));
+    EXPECT_FALSE(irc->Command29->isChecked());
     irc->Timer3_Timer();
     EXPECT_EQ(FormatoTexto[3], c3("00")) << "the last colour stays";
 }
@@ -300,6 +306,7 @@ TEST_F(TextStyle, TheStyleComesBackAfterARestart)
     EXPECT_EQ(FormatoTexto, before);
     EXPECT_EQ(irc->Command2->text(), QStringLiteral("Normal"));
     EXPECT_EQ(irc->Command3->text(), QStringLiteral("Normal"));
+    EXPECT_TRUE(irc->Command2->isChecked() && irc->Command3->isChecked());
     EXPECT_TRUE(irc->Option1[4]->isChecked());
     EXPECT_TRUE(irc->Option2[2]->isChecked());
     EXPECT_EQ(foreOf(irc->txtChatMsg), QColor(0xFF, 0, 0));

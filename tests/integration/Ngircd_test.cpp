@@ -8,6 +8,7 @@
 #include "platform/HtmlView.h"
 #include "platform/ColorSwatch.h"
 #include "platform/ListView.h"
+#include "platform/ToggleButton.h"
 #include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
 

@@ -65,9 +65,9 @@ QVariant evaluate(QWebEnginePage* page, const QString& script)
 }  // namespace
 
 struct MovieCase {
-    const char* file;
+    const char* name;
     QSize stage;
-    friend void PrintTo(const MovieCase& c, std::ostream* os) { *os << c.file; }
+    friend void PrintTo(const MovieCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class EachMovie : public ::testing::TestWithParam<MovieCase> {};
@@ -80,7 +80,7 @@ TEST_P(EachMovie, LoadsInRuffleAndDrawsFramesThatChange)
     movie.show();
     QSignalSpy loaded(&movie, &MovieControl::Loaded);
     QSignalSpy failed(&movie, &MovieControl::Failed);
-    movie.setMovie(builtMovie(QString::fromLatin1(c.file)));
+    movie.setMovie(builtMovie(QString::fromLatin1(c.name) + QStringLiteral(".swf")));
     ASSERT_TRUE(loaded.wait(kStartUp)) << failed.value(0).value(0).toString().toStdString();
     EXPECT_EQ(loaded.at(0).at(0).toSize(), c.stage);
     EXPECT_EQ(loaded.at(0).at(1).toDouble(), 30.0);
@@ -92,9 +92,9 @@ TEST_P(EachMovie, LoadsInRuffleAndDrawsFramesThatChange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Movies, EachMovie,
-                         ::testing::Values(MovieCase{"Tetriswm2.swf", QSize(481, 377)},
-                                           MovieCase{"Parlowen.swf", QSize(497, 305)}),
-                         [](const auto& info) { return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString(); });
+                         ::testing::Values(MovieCase{"Tetriswm2", QSize(481, 377)},
+                                           MovieCase{"Parlowen", QSize(497, 305)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The windows as the program opens them, with the movies in the program
 // folder.
@@ -176,6 +176,49 @@ TEST(MissingParts, EachIsToldAndNothingStarts)
         ASSERT_TRUE(failed.wait(kStartUp));
         EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("No se puede mostrar la animación. ") + c.reason);
         EXPECT_EQ(movie.findChild<QWebEngineView*>(), nullptr);
+    }
+}
+
+// What Ruffle itself cannot play is told the same way.
+TEST(MissingParts, WhatRuffleCannotPlayIsTold)
+{
+    QTemporaryDir folder;
+    const QString notAMovie = folder.filePath(QStringLiteral("notes.swf"));
+    QFile notes(notAMovie);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a movie\n");
+    notes.close();
+    // Ruffle without its WebAssembly.
+    const QString scripts = folder.filePath(QStringLiteral("scripts"));
+    QDir().mkpath(scripts);
+    for (const QString& name : QDir(RuffleMovie::defaultRuffleFolder()).entryList({QStringLiteral("*.js")}))
+        ASSERT_TRUE(QFile::copy(RuffleMovie::defaultRuffleFolder() + u'/' + name, scripts + u'/' + name));
+
+    struct Case {
+        const char* what;
+        QString ruffle;
+        QString movie;
+        QString reason;
+    } cases[] = {
+        {"not a movie", RuffleMovie::defaultRuffleFolder(), notAMovie,
+         QStringLiteral("Ruffle no puede analizar el archivo solicitado.")},
+        {"no WebAssembly", scripts, builtMovie(QStringLiteral("Parlowen.swf")),
+         QStringLiteral("Ruffle no pudo cargar el archivo \".wasm")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RuffleMovie movie(nullptr, c.ruffle);
+        movie.resize(497, 305);
+        movie.show();
+        QSignalSpy failed(&movie, &MovieControl::Failed);
+        QSignalSpy loaded(&movie, &MovieControl::Loaded);
+        movie.setMovie(c.movie);
+        ASSERT_TRUE(failed.wait(kStartUp));
+        const QString reason = failed.at(0).at(0).toString();
+        EXPECT_TRUE(reason.startsWith(QStringLiteral("Ruffle no pudo mostrar la animación ") + c.movie + u':'))
+            << reason.toStdString();
+        EXPECT_TRUE(reason.contains(c.reason)) << reason.toStdString();
+        EXPECT_TRUE(loaded.isEmpty());
     }
 }
 

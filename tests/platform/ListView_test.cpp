@@ -481,4 +481,29 @@ TEST_F(UserListTest, PositionsOutOfRangeFailAsTheOriginalDid)
     expectSameAsReference({"ana"}, {"h1"});
 }
 
+TEST_F(UserListTest, ATagTravelsWithItsEntryAndIsNeverShown)
+{
+    for (const char* room : {"uno", "dos", "tres"}) {
+        add(room, 0, std::nullopt);
+        list->setTag(list->count() - 1, QStringLiteral("#") + room);
+    }
+    remove(0);
+    EXPECT_EQ(list->tag(0), "#dos");
+    EXPECT_EQ(list->tag(1), "#tres");
+    add("cuatro", 0, std::nullopt);
+    EXPECT_EQ(list->tag(2), "") << "a new entry carries no tag";
+
+    const QAbstractItemModel* m = list->model();
+    for (int column = 0; column < m->columnCount(); ++column)
+        for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::EditRole)})
+            EXPECT_FALSE(m->data(m->index(0, column), role).toString().contains("#dos")) << column << " " << role;
+    try {
+        list->tag(3);
+        ADD_FAILURE() << "no error past the end";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 35600);
+    }
+    expectSameAsReference({"dos", "cuatro"}, {});
+}
+
 }  // namespace
