@@ -11,31 +11,42 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
+#include <ctime>
+#include <unistd.h>
 #include <functional>
 
 namespace bench {
 
-// Peak resident memory of this process in MiB.
-inline double peakMiB()
+// Resident memory of this process in MiB: the peak (VmHWM) or now (VmRSS).
+inline double memoryMiB(const char* field)
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
     return -1;
 }
+inline double peakMiB() { return memoryMiB("VmHWM:"); }
+inline double residentMiB() { return memoryMiB("VmRSS:"); }
 
-// CPU time this process has used, user and system, in seconds: on a loaded
-// machine it says more than the wall clock.
-inline double cpuSeconds()
+// The processor time this process has used, in ms: on a machine busy with
+// other work it varies far less than the time on the clock.
+inline double cpuMs()
 {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Benches draw offscreen unless a display is there (xvfb-run).
+inline void offscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 // A chat server that accepts one client and sends what it is told.
@@ -56,6 +67,15 @@ public:
         return waitUntil([this] { return client_ != nullptr; }, 5000);
     }
     void send(const QByteArray& bytes) { client_->write(bytes); }
+    // Sends bytes as a server does, a little at a time as the client takes
+    // them, so the bench's own buffers stay out of the client's memory.
+    void sendPaced(const QByteArray& bytes)
+    {
+        paced_ = bytes;
+        pacedAt_ = 0;
+        QObject::connect(client_, &QTcpSocket::bytesWritten, client_, [this] { sendMore(); });
+        sendMore();
+    }
     // Waits until the client sent text; ms, or -1 on time-out.
     bool waitForReceived(const QByteArray& text, int ms = 120000)
     {
@@ -76,7 +96,19 @@ public:
     }
 
 private:
+    void sendMore()
+    {
+        constexpr qsizetype chunk = 64 * 1024;
+        while (pacedAt_ < paced_.size() && client_->bytesToWrite() < 4 * chunk) {
+            const qsizetype n = std::min(chunk, paced_.size() - pacedAt_);
+            client_->write(paced_.constData() + pacedAt_, n);
+            pacedAt_ += n;
+        }
+    }
+
     QTcpServer server_;
+    QByteArray paced_;
+    qsizetype pacedAt_ = 0;
     QTcpSocket* client_ = nullptr;
     QByteArray received_;
 };

@@ -408,6 +408,8 @@ void frmIRC::namesLine(ReceivedLine& l)
     // Each name is taken from the front as processParam and processRest
     // take it (the list is escaped once, here), without copying the rest:
     // a list of 60,000 names costs no more than 60,000 names in small lists.
+    const Filling<ListView> fillingList(ListView1);
+    const Filling<ListBox> fillingTwin(lstUsers);
     for (QStringView names(list); !names.isEmpty();) {
         const qsizetype blank = names.startsWith(u':') ? -1 : names.indexOf(u' ');
         QString n = (names.startsWith(u':') ? names.sliced(1) : blank >= 1 ? names.first(blank) : names).toString();
