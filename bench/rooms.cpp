@@ -13,8 +13,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace {
 
@@ -83,11 +81,7 @@ int main(int argc, char** argv)
     const double namesMs = bench::timeToPong(server, names, "names");
     const frmRoom* named = Function::VentanasSala.first(frmRoom::captionFor(room(42).mid(1)));
 
-    const double cpuBefore = bench::cpuMs();
-    QEventLoop idle;
-    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double idleCpu = (bench::cpuMs() - cpuBefore) / 1000.0;
+    const double idleCpu = bench::idleCpu(idleSeconds);
 
     std::printf("rooms: %d windows opened in %.1f ms\n", rooms, opened);
     std::printf("rooms: %d lines over %d rooms to the PONG in %.2f s: %.0f lines/s; %.2f s CPU: %.0f lines per CPU "

@@ -11,6 +11,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -47,6 +50,16 @@ inline void offscreenWithoutDisplay()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Lets the program idle for seconds; the CPU seconds it used meanwhile.
+inline double idleCpu(int seconds)
+{
+    const double before = cpuMs();
+    QEventLoop idle;
+    QTimer::singleShot(seconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    return (cpuMs() - before) / 1000;
 }
 
 // A chat server that accepts one client and sends what it is told.

@@ -318,24 +318,34 @@ void replaceToggles(QString& text, char16_t code, bool& open, QStringView on, QS
 
 QString FormatoHTML(QString& text)
 {
+    FormatState state;
+    FormatoHTML(text, state);
+    platform::resumeNext("FormatoHTML closing tags", [&] { text += ClosingTags(state); });
+    return text;
+}
+
+QString FormatoHTML(QString& text, FormatState& state)
+{
     using platform::resumeNext;
-    ColourState colour;
-    bool bold = false, underline = false;
     resumeNext("FormatoHTML emoticons", [&] { replaceEmoticons(text); });
     resumeNext("FormatoHTML list pictures", [&] { replaceListPictures(text); });
-    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, colour); });
-    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, bold, u"<b>", u"</b>"); });
-    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, underline, u"<u>", u"</u>"); });
+    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, state.colour); });
+    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, state.bold, u"<b>", u"</b>"); });
+    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, state.underline, u"<u>", u"</u>"); });
     resumeNext("FormatoHTML plain", [&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
-    resumeNext("FormatoHTML closing tags", [&] {
-        if (underline)
-            text += u"</u>"_s;
-        if (bold)
-            text += u"</b>"_s;
-        if (colour.open)
-            text += u"</font>"_s;
-    });
     return text;
+}
+
+QString ClosingTags(const FormatState& state)
+{
+    QString tags;
+    if (state.underline)
+        tags += u"</u>"_s;
+    if (state.bold)
+        tags += u"</b>"_s;
+    if (state.colour.open)
+        tags += u"</font>"_s;
+    return tags;
 }
 
 // The escapes are one character each and only the backslash step meets

@@ -7,10 +7,12 @@
 #include "platform/Dialogs.h"
 #include "platform/ListView.h"
 #include "platform/Text.h"
+#include "windows/frmContestador.h"
 #include "windows/frmInvita.h"
 #include "windows/frmRoom.h"
 #include "windows/frmWhois.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,6 +270,8 @@ void frmIRC::privmsgLine(ReceivedLine& l)
         QString repost = u'[' + l.sender + QStringLiteral(" ] Te Comenta Por Privado :  ") + text;
         RoomMsg(repost, CanalActual);
     }
+    if (frmContestador* answer = frmContestador::instance(); answer->Check1->isChecked())
+        answer->contesta(l.sender, text);
 }
 
 void frmIRC::joinLine(ReceivedLine& l)

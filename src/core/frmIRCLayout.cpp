@@ -154,7 +154,7 @@ QFrame* frmIRC::buildToolbar()
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command33, Command6})
+    for (QPushButton* b : {Command14, Command33})
         b->setEnabled(false);
 
     // Two groups, the windows and the options, each wrapping onto further
@@ -354,6 +354,8 @@ void frmIRC::connectHandlers()
        [this](const QByteArray& line) { sockIRC_LineArrival(line); });
     on(lineReader_, &LineReader::Closed, this, "sockIRC_Close", [this] { sockIRC_Close(); });
     on(lineReader_, &LineReader::Error, this, "sockIRC_Error", [this] { sockIRC_Error(); });
+    on(Winsock1, &TcpClient::Connected, this, "Winsock1_Connect", [this] { Winsock1_Connect(); });
+    on(Winsock1, &TcpClient::DataArrival, this, "Winsock1_DataArrival", [this] { Winsock1_DataArrival(); });
 
     on(cmdDisconnect, &QPushButton::clicked, this, "cmdDisconnect_Click", [this] { cmdDisconnect_Click(); });
     on(cmdNick, &QPushButton::clicked, this, "cmdNick_Click", [this] { cmdNick_Click(); });
@@ -367,6 +369,8 @@ void frmIRC::connectHandlers()
     on(Command15, &QPushButton::clicked, this, "Command15_Click", [this] { Command15_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
+    on(Command6, &QPushButton::clicked, this, "Command6_Click", [this] { Command6_Click(); });
+    on(Command17, &QPushButton::clicked, this, "Command17_Click", [this] { Command17_Click(); });
     on(Command30, &QPushButton::clicked, this, "Command30_Click", [this] { Command30_Click(); });
     on(Command31, &QPushButton::clicked, this, "Command31_Click", [this] { Command31_Click(); });
     on(Command32, &QPushButton::clicked, this, "Command32_Click", [this] { Command32_Click(); });

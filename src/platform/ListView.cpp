@@ -18,6 +18,7 @@ struct Entry {
     int icon = 0;
     QStringList subItems;  // SubItems(k) is subItems[k - 1]
     std::optional<QColor> color;
+    bool checked = false;
     QString tag;
 
     QString subItem1() const { return subItems.value(0); }
@@ -101,6 +102,7 @@ struct ListView::Impl final : FillableModel<QAbstractTableModel> {
     SlotIndex byText;
     SlotIndex bySubItem1;
     QStringList headers;
+    bool checkBoxes = false;
     QList<QPixmap> pictures;
     QPixmap noPicture;  // transparent, as big as the first picture
 
@@ -211,7 +213,19 @@ struct ListView::Impl final : FillableModel<QAbstractTableModel> {
     {
         return parent.isValid() ? 0 : std::max(1, int(headers.size()));
     }
-    Qt::ItemFlags flags(const QModelIndex& index) const override { return entryFlags(index); }
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        const Qt::ItemFlags f = entryFlags(index);
+        return checkBoxes && index.column() == 0 ? f | Qt::ItemIsUserCheckable : f;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!checkBoxes || !index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
+            return false;
+        entries.at(index.row()).checked = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
@@ -236,6 +250,10 @@ struct ListView::Impl final : FillableModel<QAbstractTableModel> {
             return e.icon >= 1 && e.icon <= pictures.size() ? pictures[e.icon - 1] : noPicture;
         case Qt::ForegroundRole:
             return e.color ? QVariant(QBrush(*e.color)) : QVariant();
+        case Qt::CheckStateRole:
+            if (!checkBoxes || column != 0)
+                return {};
+            return e.checked ? Qt::Checked : Qt::Unchecked;
         default:
             return {};
         }
@@ -310,6 +328,19 @@ void ListView::setForeColor(int position, const QColor& color)
 }
 QString ListView::tag(int position) const { return d->entry(position).tag; }
 void ListView::setTag(int position, const QString& value) { d->entry(position).tag = value; }
+
+void ListView::setCheckBoxes(bool on)
+{
+    d->checkBoxes = on;
+    if (count() > 0)
+        emit d->dataChanged(d->index(0, 0), d->index(count() - 1, 0));
+}
+bool ListView::checked(int position) const { return d->entry(position).checked; }
+void ListView::setChecked(int position, bool on)
+{
+    d->entry(position).checked = on;
+    d->rowChanged(position, 0, 0);
+}
 
 int ListView::find(const QString& text) const
 {

@@ -50,6 +50,11 @@ public:
     void setSubItem(int position, int k, const QString& value);
     std::optional<QColor> foreColor(int position) const;
     void setForeColor(int position, const QColor& color);
+    // A check box before each entry's text, which the user ticks; entries
+    // start unticked.
+    void setCheckBoxes(bool on);
+    bool checked(int position) const;
+    void setChecked(int position, bool on);
     // A value the entry carries and never shows (the original's Tag).
     QString tag(int position) const;
     void setTag(int position, const QString& value);

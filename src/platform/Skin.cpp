@@ -137,7 +137,16 @@ QLabel[role="count"] {
 QWidget[fixed="true"] QWidget { font-size: 8pt; }
 QWidget[fixed="true"] QPushButton { padding: 0px 4px; }
 QWidget[fixed="true"] QLineEdit { padding: 0px 3px; }
+QWidget[fixed="true"] QHeaderView::section { padding: 0px 4px; }
 QLabel[role="link"] { color: #2f63a3; text-decoration: underline; }
+QWidget[role="alert"] { background: #1b3352; }
+QLabel[role="alertPanel"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dfe8f3);
+    border: 1px solid #27476f;
+    border-radius: 6px;
+}
+QLabel[role="alertTitle"] { color: #27476f; font-weight: bold; font-size: 10pt; }
+QLabel[role="alertText"] { font-weight: bold; }
 QFrame[role="marquee"] QLabel {
     background: transparent;
     color: #ffd27a;

@@ -562,3 +562,26 @@ TEST_F(UserListTest, ATagTravelsWithItsEntryAndIsNeverShown)
 }
 
 }  // namespace
+
+TEST_F(UserListTest, CheckBoxesAreTickedByTheUserAndByTheProgram)
+{
+    for (const char* nick : {"ana", "bea", "carlos"})
+        add(nick, 1, std::nullopt);
+    list->setCheckBoxes(true);
+    list->setChecked(2, true);
+    // The box before the text: a click there ticks the entry, a click on
+    // the text only selects it.
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 8, row.center().y()));
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(second.right() - 5, second.center().y()));
+    EXPECT_TRUE(list->checked(0));
+    EXPECT_FALSE(list->checked(1));
+    EXPECT_TRUE(list->checked(2));
+    EXPECT_EQ(list->selectedPosition(), 1);
+    EXPECT_EQ(list->text(0), QStringLiteral("ana"));
+    EXPECT_THROW(list->setChecked(3, true), RuntimeError);
+    clear();
+    add("ana", 1, std::nullopt);
+    EXPECT_FALSE(list->checked(0)) << "a new entry starts unticked";
+}
