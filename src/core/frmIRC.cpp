@@ -21,11 +21,12 @@
 #include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmContestador.h"
+#include "windows/frmMultiPrivados.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
@@ -44,6 +45,8 @@ const QString kWelcomePicture =
 frmIRC::frmIRC()
 {
     sockIRC = new TcpClient(this);
+    Winsock1 = new TcpClient(this);
+    ServidorPromo = hosts::kPromotion;
     lineReader_ = new LineReader(sockIRC);
     defaultButtons = new DefaultButtons(this);
     buildWindow();
@@ -133,6 +136,10 @@ void frmIRC::Command16_Click()
 
 void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 
+void frmIRC::Command6_Click() { frmContestador::instance()->Show(); }
+
+void frmIRC::Command17_Click() { frmMultiPrivados::instance()->Show(); }
+
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 
 void frmIRC::Command31_Click() { OpenWebAddress(hosts::siteAddress() + QStringLiteral("/Vexlo-Foro/index.php")); }
@@ -149,9 +156,7 @@ void frmIRC::Command8_Click()
         dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"));
     if (file.isEmpty())
         return;
-    QFile out(file);
-    const QByteArray bytes = (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8();
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+    if (!writeFileWhole(file, (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8()))
         MsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
 }
 
@@ -160,22 +165,6 @@ void frmIRC::Command10_Click()
     if (Conectado && MsgBox(QStringLiteral("Deseas Desconectar y Cerrar?"), vbYesNoQuestion,
                             QStringLiteral("Confirma Por Favor")) == vbYes)
         End();
-}
-
-void frmIRC::Command12_Click()
-{
-    if (Conectado) {
-        ListView2->clear();
-        send(QStringLiteral("LIST"));
-    }
-    Picture5->hide();
-    Picture6->show();
-}
-
-void frmIRC::Command13_Click()
-{
-    Picture5->show();
-    Picture6->hide();
 }
 
 void frmIRC::Label3_Click()
