@@ -4,8 +4,10 @@
 // connect dialog, chat (and a busy room at three window sizes, with the
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
-// them back, the team and game windows, and a second room in its own window
-// (with its menu open, made small and large).
+// them back, the team and game windows, a second room in its own window
+// (with its menu open, made small and large), and the main user list's menu
+// as a plain user and as an operator sees it, with a user ignored in the
+// main list and in the room window.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -283,6 +285,32 @@ int main(int argc, char** argv)
     shot(room, "16-room-small");
     room->resize(1000, 680);
     shot(room, "17-room-large");
+
+    // The main user list's menu on "ana", then ana ignored from it: a sad
+    // face in silver in the main list and in the room window.
+    room->resize(830, 500);
+    room->move(420, 470);
+    irc->raise();
+    irc->activateWindow();
+    auto userMenu = [&](const char* name) {
+        const int pos = irc->ListView1->find(QStringLiteral("ana"));
+        irc->ListView1->select(pos);
+        const QRect anaRow = irc->ListView1->visualRect(irc->ListView1->model()->index(pos, 0));
+        irc->ListView1_MouseUp(Qt::RightButton, anaRow.center());
+        wait(400);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + u'/' + QString::fromLatin1(name) + ".png");
+        std::printf("%s/%s.png\n", qPrintable(outDir), name);
+        irc->mpop->hide();
+    };
+    userMenu("18-user-menu");
+    irc->mignore->trigger();
+    // The menu as an operator sees it (the local server's rooms have none).
+    Function::EsOperador = true;
+    userMenu("19-user-menu-operator");
+    irc->ListView1->select(-1);
+    shot(irc, "20-user-ignored");
+    room->ListView1->select(-1);
+    shot(room, "21-room-user-ignored");
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -92,6 +92,12 @@ public:
     // Shows the private window of Whoto, made when there is none.
     void Abre_Privado(const QString& Whoto);
 
+    // --- The user list's menu --------------------------------------------------------
+    // Kicks kicknick from kickchannel. A channel named after a country of
+    // two words keeps its first word only, in the caller's variable too, so
+    // the ban that follows names the channel the kick named.
+    void Expulsa(QString& kickchannel, const QString& kicknick);
+
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
     void ReConfigura();
@@ -136,6 +142,14 @@ public:
     QPlainTextEdit* txtChatMsg;
     QPushButton* cmdChat;
     QGroupBox* Frame1;  // "Mensaje Privado"
+    // The user list's pop-up menu, which acts on NickSeleccionado.
+    QMenu* mpop;
+    QAction* mncopy;
+    QAction* mmenci;
+    QAction* mignore;
+    QAction* mKick;  // shown once an operator opens the menu
+    QAction* mwhois;
+    QAction* mfreeprv;
     platform::ListBox* lstUsers;
     QPlainTextEdit* txtPrivMsg;
     QPushButton* cmdPriv;
@@ -225,6 +239,15 @@ public:
     void Command13_Click();
     void Label3_Click();
     void Marquesina_Timer();
+    void ListView1_Click();
+    void ListView1_DblClick();
+    void ListView1_MouseUp(Qt::MouseButton Button, const QPoint& at);
+    void mncopy_Click();
+    void mmenci_Click();
+    void mignore_Click();
+    void mKick_Click();
+    void mwhois_Click();
+    void mfreeprv_Click();
 
 protected:
     void Form_Load() override;
@@ -243,6 +266,7 @@ private:
     QWidget* buildBottom();
     QWidget* buildStyle();
     void connectStyleHandlers();
+    void buildUserMenu();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
     static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
                                           const char* name);
