@@ -248,6 +248,8 @@ public:
     void mKick_Click();
     void mwhois_Click();
     void mfreeprv_Click();
+    // The raw command entry.
+    void txtStatus_DblClick();
 
 protected:
     void Form_Load() override;
@@ -293,6 +295,8 @@ private:
     // The window of a room that has none yet, shown and found from now on.
     frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
+    // Empties the user list, its twin and the count together.
+    void clearUsers();
     void refreshCount();
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives

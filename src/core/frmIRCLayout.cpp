@@ -353,6 +353,7 @@ void frmIRC::connectHandlers()
     on(Command12, &QPushButton::clicked, this, "Command12_Click", [this] { Command12_Click(); });
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
     on(Label3, &ClickLabel::clicked, this, "Label3_Click", [this] { Label3_Click(); });
+    on(txtStatus, &LogBox::doubleClicked, this, "txtStatus_DblClick", [this] { txtStatus_DblClick(); });
 
     // The option flags: a click switches the flag, and its button shows it.
     for (const OptionFlag& o : optionFlags())

@@ -27,7 +27,12 @@ public:
     void clear();
     int lineCount() const;  // finished lines, plus the open last one when not empty
 
+signals:
+    // A double click with the left button, after it selected its word.
+    void doubleClicked();
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void fillBlock(int block, QTextDocument& doc) const override;
     bool continuesPrevious(int block) const override;
 
