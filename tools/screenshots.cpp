@@ -7,7 +7,9 @@
 // them back, the team and game windows, and a second room in its own window
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
-// private conversation, the auto-answer and the message to many.
+// private conversation, the auto-answer and the message to many, and the
+// main user list's menu as a plain user and as an operator sees it, with a
+// user ignored in the main list and in the room window.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -349,6 +351,33 @@ int main(int argc, char** argv)
     for (int i = 0; i < many->ListView1->count(); i += 2)
         many->ListView1->setChecked(i, true);
     shot(many, "22-multiprivados");
+
+    // The main user list's menu on "ana", then ana ignored from it: a sad
+    // face in silver in the main list and in the room window.
+    room->show();
+    room->resize(830, 500);
+    room->move(420, 470);
+    irc->raise();
+    irc->activateWindow();
+    auto userMenu = [&](const char* name) {
+        const int pos = irc->ListView1->find(QStringLiteral("ana"));
+        irc->ListView1->select(pos);
+        const QRect anaRow = irc->ListView1->visualRect(irc->ListView1->model()->index(pos, 0));
+        irc->ListView1_MouseUp(Qt::RightButton, anaRow.center());
+        wait(400);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + u'/' + QString::fromLatin1(name) + ".png");
+        std::printf("%s/%s.png\n", qPrintable(outDir), name);
+        irc->mpop->hide();
+    };
+    userMenu("26-user-menu");
+    irc->mignore->trigger();
+    // The menu as an operator sees it (the local server's rooms have none).
+    Function::EsOperador = true;
+    userMenu("27-user-menu-operator");
+    irc->ListView1->select(-1);
+    shot(irc, "28-user-ignored");
+    room->ListView1->select(-1);
+    shot(room, "29-room-user-ignored");
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -51,6 +51,7 @@ frmIRC::frmIRC()
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
+    buildUserMenu();
     // Boxes that received lines would stack while one of theirs is open.
     setDivertedBoxSink([this](const QString& line) { display(line); });
 }
