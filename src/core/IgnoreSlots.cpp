@@ -5,7 +5,11 @@
 
 IgnoreSlots::IgnoreSlots(int count) : slots_(size_t(count)) { clear(); }
 
-bool IgnoreSlots::contains(const QString& nick) const { return byNick_.contains(key(nick)); }
+bool IgnoreSlots::contains(const QString& nick) const
+{
+    // Nobody ignored, the common case: no folded copy of every sender.
+    return !byNick_.isEmpty() && byNick_.contains(key(nick));
+}
 
 int IgnoreSlots::fill(const QString& nick)
 {

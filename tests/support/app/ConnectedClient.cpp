@@ -23,11 +23,21 @@ void ConnectedClient::SetUp()
     server.clearLines();
 }
 
+namespace {
+
+// How long the client may take to answer a PING. It costs nothing when the
+// client answers at once; a large burst on a loaded machine, or in the
+// sanitizer build, may take it seconds.
+constexpr int kAnswerMs = 60000;
+
+}  // namespace
+
 void ConnectedClient::sync()
 {
     const QString token = QStringLiteral(":sync%1").arg(++syncs_);
     server.sends(QStringLiteral("PING ") + token);
-    ASSERT_TRUE(server.clientSent(QStringLiteral("PONG ") + token)) << "client did not answer " << token.toStdString();
+    ASSERT_TRUE(server.clientSent(QStringLiteral("PONG ") + token, kAnswerMs))
+        << "client did not answer " << token.toStdString();
     server.clearLines();
 }
 
@@ -42,7 +52,8 @@ QStringList ConnectedClient::sentLines()
 {
     const QString token = QStringLiteral(":look%1").arg(++syncs_);
     server.sends(QStringLiteral("PING ") + token);
-    EXPECT_TRUE(server.clientSent(QStringLiteral("PONG ") + token)) << "client did not answer " << token.toStdString();
+    EXPECT_TRUE(server.clientSent(QStringLiteral("PONG ") + token, kAnswerMs))
+        << "client did not answer " << token.toStdString();
     QStringList lines = server.lines();
     lines.removeAll(QStringLiteral("PONG ") + token);
     server.clearLines();
