@@ -21,6 +21,7 @@
 #include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
@@ -120,6 +121,8 @@ void frmIRC::Command11_Click()
 void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
 
 void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
+
+void frmIRC::Command14_Click() { frmRegistrador::instance()->Show(); }
 
 void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 

@@ -83,6 +83,16 @@ public:
     // room window's PART.
     static QString farewellText();
 
+    // --- The network's service bots ---------------------------------------------
+    // Each hands one line to send, its arguments unchecked: the nick bot
+    // takes a mail address, a confirmation code or a new password; the room
+    // bot takes the room (without "#") after its password.
+    void RegistraUsers(const QString& ResgisterMeta);
+    void ConfirmaUsers(const QString& ConfirmaMeta);
+    void CambiaPass(const QString& PassMeta);
+    void RegistraSala(const QString& PassMeta, const QString& SalaMeta, const QString& SessionMeta,
+                      const QString& DescripcionMeta);
+
     // --- Windows of further rooms and private conversations ---------------------
     // A room line, names list or private line for those windows.
     void MsgComming(const QString& EntraA, const QString& Mensajero, const QString& iMensaje);
@@ -211,6 +221,7 @@ public:
     void Command1_Click();
     void Command36_Click();
     void Command11_Click();
+    void Command14_Click();
     void Command15_Click();
     void Command16_Click();
     void Command28_Click();

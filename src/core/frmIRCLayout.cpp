@@ -178,7 +178,7 @@ QFrame* frmIRC::buildToolbar()
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command33, Command6})
+    for (QPushButton* b : {Command17, Command33, Command6})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -340,6 +340,7 @@ void frmIRC::connectHandlers()
     on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
     on(Command36, &QPushButton::clicked, this, "Command36_Click", [this] { Command36_Click(); });
     on(Command11, &QPushButton::clicked, this, "Command11_Click", [this] { Command11_Click(); });
+    on(Command14, &QPushButton::clicked, this, "Command14_Click", [this] { Command14_Click(); });
     on(Command15, &QPushButton::clicked, this, "Command15_Click", [this] { Command15_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
