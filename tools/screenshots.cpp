@@ -5,7 +5,9 @@
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
 // them back, the team and game windows, and a second room in its own window
-// (with its menu open, made small and large).
+// (with its menu open, made small and large); then the tools: registration,
+// the robot with a file loaded and running, and the server console after a
+// few hundred lines.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -15,11 +17,13 @@
 #include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
+#include "platform/AppFiles.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
 #include "platform/Translations.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
 #include "windows/frmRoom.h"
@@ -283,6 +287,37 @@ int main(int argc, char** argv)
     shot(room, "16-room-small");
     room->resize(1000, 680);
     shot(room, "17-room-large");
+    room->hide();
+
+    frmRegistrador* registro = frmRegistrador::instance();
+    registro->Show();
+    registro->Text1->setText(QStringLiteral("marta@correo.es"));
+    registro->Text5->setText(QStringLiteral("tertulia"));
+    registro->Text8->setText(QStringLiteral("charla libre"));
+    shot(registro, "18-registro");
+
+    // The robot with a file of its own, two entries posted.
+    const QString robotFile = platform::FilesPath(QStringLiteral("robot.txt"));
+    platform::writeUtf8Lines(robotFile, {QStringLiteral("Buenas noches a todos :)"),
+                                         QStringLiteral("_.-+ Vexlo-TeaM +-._"),
+                                         QStringLiteral("Quien escucha musica?, yo"),
+                                         QStringLiteral("\"Hasta luego, amigos\"")});
+    Function::CargaRobot(robotFile, *irc->List1);
+    irc->Command24_Click();
+    irc->Timer2_Timer();
+    irc->Timer2_Timer();
+    irc->raise();
+    wait(500);
+    shot(irc, "19-robot");
+    irc->Command25_Click();
+
+    // The console after a few hundred lines.
+    for (int i = 1; i <= 300; ++i)
+        luis.say("PRIVMSG #amistad :linea " + QByteArray::number(i) + " para la consola");
+    frmServer::instance()->Show();
+    frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
+    wait(800);
+    shot(frmServer::instance(), "20-server-busy");
     std::fflush(stdout);
     std::_Exit(0);
 }

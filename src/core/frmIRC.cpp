@@ -149,9 +149,10 @@ void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 void frmIRC::Command8_Click()
 {
     const QString file =
-        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"));
+        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"), chatFile_);
     if (file.isEmpty())
         return;
+    chatFile_ = file;
     QFile out(file);
     const QByteArray bytes = (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8();
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())

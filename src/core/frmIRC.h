@@ -190,6 +190,14 @@ public:
     platform::ToggleButton* Command26;  // VerMovimiento
     platform::ToggleButton* Command27;  // AutoScroll
 
+    // The robot.
+    QGroupBox* Frame5;
+    platform::ListBox* List1;  // its entries; the selection is the one posted last
+    QPushButton* Command22;    // Abrir
+    QPushButton* Command23;    // Limpiar
+    platform::ToggleButton* Command24;  // Iniciar
+    QPushButton* Command25;    // Detener
+
     QTimer* Marquesina;
     QTimer* Timer3;
     QTimer* Timer2;
@@ -236,6 +244,11 @@ public:
     void Command13_Click();
     void Label3_Click();
     void Marquesina_Timer();
+    void Command22_Click();
+    void Command23_Click();
+    void Command24_Click();
+    void Command25_Click();
+    void Timer2_Timer();
 
 protected:
     void Form_Load() override;
@@ -254,6 +267,9 @@ private:
     QWidget* buildBottom();
     QWidget* buildStyle();
     void connectStyleHandlers();
+    QGroupBox* buildRobot();
+    void connectRobotHandlers();
+    void stopRobot();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
     static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
                                           const char* name);
@@ -283,4 +299,8 @@ private:
     void refreshCount();
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives
+    // The last files of the chat's "Guardar" and of the robot's "Abrir", apart.
+    QString chatFile_;
+    QString robotFile_;
+    bool robotStepping_ = false;
 };

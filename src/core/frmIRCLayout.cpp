@@ -271,6 +271,7 @@ QWidget* frmIRC::buildSidePanel()
     f1->addWidget(txtPrivMsg);
     f1->addWidget(cmdPriv, 0, Qt::AlignRight);
     sl->addWidget(Frame1);
+    sl->addWidget(buildRobot());
     return side;
 }
 
@@ -368,10 +369,8 @@ void frmIRC::connectHandlers()
     Timer3 = new QTimer(this);
     Timer3->setInterval(100);
     connectStyleHandlers();
-    // The robot and the time-out come with their own features; until then
-    // their timers stay idle.
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(1500);
+    connectRobotHandlers();
+    // The time-out's ticks would do nothing: it stays idle.
     timTimeout = new QTimer(this);
     timTimeout->setInterval(15000);
 

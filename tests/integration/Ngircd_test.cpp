@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace Function;
 
@@ -213,4 +214,20 @@ TEST_F(RealServer, AStyledDecoratedLineReachesAnotherClientByteForByte)
     ASSERT_FALSE(got.isEmpty());
     EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2).toUtf8(),
               QByteArray("\x03" "12\xC2\xAB\x0F\x0F\x02\x03" "0,8\x03" "04hola sala\x0F\x0F\x03" "03\xC2\xBB\x0F"));
+}
+
+TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)
+{
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    frmIRC* irc = connectBesides(peer);
+    writeFile(QStringLiteral("robot.txt"), "buenas noches\r\n_.-+ Vexlo-TeaM +-._que tal, todo bien\r\n");
+    dialogs.expectOpenFile(filePath(QStringLiteral("robot.txt")));
+    irc->Command22->click();
+    irc->Command24->click();  // the real timer: 1.5 s, then 1 s a line
+    for (const QString& entry : {QStringLiteral("buenas noches"), QStringLiteral("que tal"), QStringLiteral("todo bien")}) {
+        const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")}, 8000);
+        EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2), QString(2, QChar(15)) + entry + QString(3, QChar(15)));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !irc->Timer2->isActive(); }, 5000));
+    EXPECT_EQ(irc->List1->listIndex(), -1);
 }
