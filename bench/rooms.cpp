@@ -12,19 +12,8 @@
 #include "windows/frmRoom.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-
-#include <sys/resource.h>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 QByteArray room(int i) { return "#sala" + QByteArray::number(i); }
 
@@ -75,11 +64,7 @@ int main(int argc, char** argv)
     const double namesMs = bench::timeToPong(server, names, "names");
     const frmRoom* named = Function::VentanasSala.first(frmRoom::captionFor(room(42).mid(1)));
 
-    const double cpuBefore = cpuSeconds();
-    QEventLoop idle;
-    QTimer::singleShot(idleSeconds * 1000, &idle, &QEventLoop::quit);
-    idle.exec();
-    const double idleCpu = cpuSeconds() - cpuBefore;
+    const double idleCpu = bench::idleCpu(idleSeconds);
 
     std::printf("rooms: %d windows opened in %.1f ms\n", rooms, opened);
     std::printf("rooms: %d lines over %d rooms to the PONG in %.2f s: %.0f lines/s\n", total, rooms, floodMs / 1000,

@@ -5,9 +5,11 @@
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
 // them back, the team and game windows, and a second room in its own window
-// (with its menu open, made small and large); then the tools: registration,
-// the robot with a file loaded and running, and the server console after a
-// few hundred lines.
+// (with its menu open, made small and large), two private partners
+// announced by alerts (the screen while they slide and while they rest), a
+// private conversation, the auto-answer and the message to many; then the
+// tools: registration, the robot with a file loaded and running, and the
+// server console after a few hundred lines.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -23,6 +25,9 @@
 #include "platform/MovieControl.h"
 #include "platform/Translations.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmContestador.h"
+#include "windows/frmMultiPrivados.h"
+#include "windows/frmPrivado.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
@@ -31,6 +36,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QScreen>
 #include <QDir>
 #include <QLineEdit>
@@ -289,12 +295,71 @@ int main(int argc, char** argv)
     shot(room, "17-room-large");
     room->hide();
 
+    // Two new private partners, each announced by an alert: the screen while
+    // the second slides in above the first, and once both rest.
+    Function::PrivadosEnVentanas = true;
+    auto grabScreen = [](const char* name) {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + u'/' + QString::fromLatin1(name) + QStringLiteral(".png"));
+        std::printf("%s/%s.png\n", qPrintable(outDir), name);
+    };
+    QTimer::singleShot(1100, [&] { grabScreen("18-alerts-sliding"); });
+    QTimer::singleShot(2600, [&] { grabScreen("19-alerts-resting"); });
+    // Both lines leave before any is handled: the first alert's wait would
+    // hold up the second one's sending.
+    ana.socket.write("PRIVMSG marta :hola marta! tienes un momento? :)\r\n");
+    crowd[2]->socket.write("PRIVMSG marta :marta, te paso el enlace luego\r\n");
+    ana.socket.flush();
+    crowd[2]->socket.flush();
+    wait(9000);
+
+    // A private conversation of a few dozen lines.
+    irc->Abre_Privado(QStringLiteral("ana"));
+    frmPrivado* priv = Function::VentanasPrivado.first(frmPrivado::captionFor(QStringLiteral("ana")));
+    if (!priv) {
+        std::fprintf(stderr, "screenshots: no private window for ana\n");
+        std::_Exit(1);
+    }
+    const QByteArray said[] = {
+        "claro, dime", QByteArray("te cuento: ") + c + "04manana" + c + " hay quedada en la plaza " + b + "a las 8" + b,
+        "quien va?", "vamos todos los de la sala :D", QByteArray("") + c + "12,8 lleva la camara " + c + " (h)",
+        "vale, ahi estare ;)", "//07 genial", "y despues cena? :p"};
+    for (int i = 0; i < 24; ++i) {
+        if (i % 3 == 2) {
+            priv->Text1->setText(QStringLiteral("respuesta %1, me parece bien :)").arg(i));
+            priv->Command1_Click();
+        } else {
+            ana.say("PRIVMSG marta :" + said[i % 8]);
+        }
+    }
+    priv->Text1->setText(QStringLiteral("nos vemos alli <3"));
+    priv->move(80, 80);
+    priv->raise();
+    wait(800);
+    shot(priv, "20-private");
+
+    irc->Command6_Click();
+    frmContestador* answer = frmContestador::instance();
+    answer->Text1->setPlainText(QStringLiteral("Hola (USUARIO), ahora no estoy (son las (HORA)). Te contesto en un rato."));
+    answer->Check1->setChecked(true);
+    shot(answer, "21-contestadora");
+    answer->Check1->setChecked(false);
+
+    for (auto& peer : crowd)
+        peer->say("JOIN #amistad");
+    wait(500);
+    irc->Command17_Click();
+    frmMultiPrivados* many = frmMultiPrivados::instance();
+    many->Text1->setText(QStringLiteral("quedada manana a las 8 en la plaza"));
+    for (int i = 0; i < many->ListView1->count(); i += 2)
+        many->ListView1->setChecked(i, true);
+    shot(many, "22-multiprivados");
+
     frmRegistrador* registro = frmRegistrador::instance();
     registro->Show();
     registro->Text1->setText(QStringLiteral("marta@correo.es"));
     registro->Text5->setText(QStringLiteral("tertulia"));
     registro->Text8->setText(QStringLiteral("charla libre"));
-    shot(registro, "18-registro");
+    shot(registro, "23-registro");
 
     // The robot with a file of its own, two entries posted.
     const QString robotFile = platform::FilesPath(QStringLiteral("robot.txt"));
@@ -308,7 +373,7 @@ int main(int argc, char** argv)
     irc->Timer2_Timer();
     irc->raise();
     wait(500);
-    shot(irc, "19-robot");
+    shot(irc, "24-robot");
     irc->Command25_Click();
 
     // The console after a few hundred lines.
@@ -317,7 +382,7 @@ int main(int argc, char** argv)
     frmServer::instance()->Show();
     frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
     wait(800);
-    shot(frmServer::instance(), "20-server-busy");
+    shot(frmServer::instance(), "25-server-busy");
     std::fflush(stdout);
     std::_Exit(0);
 }

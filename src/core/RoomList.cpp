@@ -27,6 +27,8 @@ QString AgregaSala(qint16 numeric, const QString& nick, const QString& line)
     platform::ListView* list = frmIRC::instance()->ListView2;
     const int row = list->add(room);
     list->setSubItem(row, 1, users);
+    // The shown name is mangled beyond use: joins take the name as sent.
+    list->setTag(row, line.section(u' ', 2, 2));
     return QString();
 }
 

@@ -1,6 +1,7 @@
 // The server settings file: its areas, each with a chat server, a port and
 // rooms. The program only reads it.
 #include "core/Function.h"
+#include "core/Hosts.h"
 #include "core/frmDialog.h"
 #include "platform/AppFiles.h"
 #include "platform/Desktop.h"
@@ -16,6 +17,17 @@ namespace Function {
 // The table of areas has 30 places; further areas are left out.
 constexpr int kMaxAreas = 30;
 
+namespace {
+
+// The area a field of the file heads, or "" when it heads none.
+QString areaOf(const QString& field)
+{
+    return field.startsWith(u'[') && field.endsWith(u']') && field.size() >= 2 ? field.mid(1, field.size() - 2)
+                                                                                 : QString();
+}
+
+}  // namespace
+
 void CargaSecciones()
 {
     const auto fields = readFieldsOfFile(ArchivoINI);
@@ -27,11 +39,11 @@ void CargaSecciones()
     Servidores.clear();
     int counter = 1;
     for (const QString& field : *fields) {
-        if (!(field.startsWith(u'[') && field.endsWith(u']') && field.size() >= 2))
+        const QString name = areaOf(field);
+        if (name.isEmpty())
             continue;
         if (counter > kMaxAreas)
             break;
-        const QString name = field.mid(1, field.size() - 2);
         Secciones[size_t(counter)] = name;
         frmDialog::instance()->List1->addItem(name);
         Servidores.resize(size_t(counter));
@@ -56,6 +68,20 @@ bool CargaServidor(qint16 area, const QString& name)
         s.Salas.push_back(sala);
     }
     return true;
+}
+
+QString ServidorPorDefecto()
+{
+    // Read quietly: a missing file or value is no error here, only a reason
+    // to fall back on the maker's server.
+    const QString file = FilesPath(QStringLiteral("Parlowen.ini"));
+    if (const auto fields = readFieldsOfFile(file))
+        for (const QString& field : *fields)
+            if (const QString area = areaOf(field); !area.isEmpty()) {
+                const QString server = readProfileString(file, area, QStringLiteral("LOGINSERVER"));
+                return server.isEmpty() ? hosts::kChat : server;
+            }
+    return hosts::kChat;
 }
 
 quint16 PuertoDeTexto(const QString& text)

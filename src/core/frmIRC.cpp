@@ -21,6 +21,8 @@
 #include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmContestador.h"
+#include "windows/frmMultiPrivados.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
@@ -45,6 +47,8 @@ const QString kWelcomePicture =
 frmIRC::frmIRC()
 {
     sockIRC = new TcpClient(this);
+    Winsock1 = new TcpClient(this);
+    ServidorPromo = hosts::kPromotion;
     lineReader_ = new LineReader(sockIRC);
     defaultButtons = new DefaultButtons(this);
     buildWindow();
@@ -136,6 +140,10 @@ void frmIRC::Command16_Click()
 
 void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 
+void frmIRC::Command6_Click() { frmContestador::instance()->Show(); }
+
+void frmIRC::Command17_Click() { frmMultiPrivados::instance()->Show(); }
+
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 
 void frmIRC::Command31_Click() { OpenWebAddress(hosts::siteAddress() + QStringLiteral("/Vexlo-Foro/index.php")); }
@@ -164,22 +172,6 @@ void frmIRC::Command10_Click()
     if (Conectado && MsgBox(QStringLiteral("Deseas Desconectar y Cerrar?"), vbYesNoQuestion,
                             QStringLiteral("Confirma Por Favor")) == vbYes)
         End();
-}
-
-void frmIRC::Command12_Click()
-{
-    if (Conectado) {
-        ListView2->clear();
-        send(QStringLiteral("LIST"));
-    }
-    Picture5->hide();
-    Picture6->show();
-}
-
-void frmIRC::Command13_Click()
-{
-    Picture5->show();
-    Picture6->hide();
 }
 
 void frmIRC::Label3_Click()

@@ -102,6 +102,33 @@ public:
     // Shows the private window of Whoto, made when there is none.
     void Abre_Privado(const QString& Whoto);
 
+    // --- The room list and moving between rooms ------------------------------------
+    void MuestrasRooms();
+    // Leaves the main room and joins the room in txtChannel.
+    void ChannelChange();
+    // Leaves the server and connects to nuevo_server for nueva_sala, which is
+    // joined at the end of the message of the day.
+    void Nuevo_Canal(const QString& nueva_sala, const QString& nuevo_server, quint16 nuevo_puerto);
+    // Shows the user list, emptied.
+    void Desaparece();
+    // The room of a room-list row as the server named it, with its "#": what
+    // every join and invitation takes, never the text the row shows.
+    QString listedRoom(int position) const;
+
+    // --- The promotion notice -----------------------------------------------------
+    // Shows the window and, esperemos seconds later, asks the web server
+    // for the notice.
+    void Actualizaciones(qint16 esperemos);
+    // Shows the notice that a reply of the web server holds, if any.
+    void Verificacion(const QString& thebuffer);
+    void Winsock1_Connect();
+    void Winsock1_DataArrival();
+    QString BufferWeb;
+    // Where the fetch connects: the promotion server, unless a test points
+    // it at a server of its own.
+    QString ServidorPromo;
+    int PuertoPromo = 80;
+
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
     void ReConfigura();
@@ -127,6 +154,7 @@ public:
 
     // --- Controls -----------------------------------------------------------------
     platform::TcpClient* sockIRC;
+    platform::TcpClient* Winsock1;  // the promotion fetch
     platform::HtmlView* DHTMLEdit1;
     platform::LogBox* txtStatus;  // the status box: it takes no typing
     platform::ClickLabel* Label3;  // "Copy"
@@ -143,6 +171,10 @@ public:
     platform::ListView* ListView2;
     QPushButton* Command12;  // "Salas"
     QPushButton* Command13;  // "Usuarios"
+    QMenu* msalas;           // "Sala", the room list's pop-up menu
+    QAction* mproom;         // "Sala Principal"
+    QAction* msroom;         // "Sala Secundaria"
+    QAction* mnsala;         // "Introduce Nombre De Sala"
     QPlainTextEdit* txtChatMsg;
     QPushButton* cmdChat;
     QGroupBox* Frame1;  // "Mensaje Privado"
@@ -173,6 +205,7 @@ public:
     QPushButton* Command28;  // Servidor
     QPushButton* Command32;  // Team-Vexlo
     QPushButton* Command33;  // Favoritos
+    QPushButton* Command35;  // Vexlo Sala
     QPushButton* Command34;  // Juego
     QPushButton* Command36;  // Adornos
     QPushButton* Command6;   // Contestadora
@@ -233,6 +266,8 @@ public:
     void Command15_Click();
     void Command16_Click();
     void Command28_Click();
+    void Command6_Click();
+    void Command17_Click();
     void Command30_Click();
     void Command31_Click();
     void Command32_Click();
@@ -242,6 +277,12 @@ public:
     void Command10_Click();
     void Command12_Click();
     void Command13_Click();
+    void Command35_Click();
+    void ListView2_MouseUp(Qt::MouseButton Button, const QPoint& at);
+    void ListView2_DblClick();
+    void mproom_Click();
+    void msroom_Click();
+    void mnsala_Click();
     void Label3_Click();
     void Marquesina_Timer();
     void Command22_Click();
@@ -264,7 +305,7 @@ private:
     void connectHandlers();
     QFrame* buildToolbar();
     QWidget* buildSidePanel();
-    QWidget* buildBottom();
+    QWidget* buildCompose();
     QWidget* buildStyle();
     void connectStyleHandlers();
     QGroupBox* buildRobot();
@@ -293,12 +334,19 @@ private:
     void partLine(ReceivedLine& l);
     void namesLine(ReceivedLine& l);
     void whoisReply(const QString& command, QString& parameters);
+    // Makes the listed room the main room, as the room list's double click
+    // and "Sala Principal" do.
+    void makeMainRoom(const QString& room);
+    // Empties the view and the user list, closes a live connection and
+    // connects again for room (txtChannel shows roomBox until connected).
+    void reconnect(const QString& room, const QString& roomBox, const QString& server, quint16 port);
     // The window of a room that has none yet, shown and found from now on.
     frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
     void refreshCount();
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives
+    bool promoRead_ = false;  // the reply's first delivery has been handled
     // The last files of the chat's "Guardar" and of the robot's "Abrir", apart.
     QString chatFile_;
     QString robotFile_;

@@ -25,7 +25,9 @@ namespace {
 
 constexpr int marginX = 4;
 constexpr int marginY = 2;
-constexpr int cachedDocuments = 256;  // well above the blocks of a full screen
+// Laid out blocks kept: twice those on screen, so scrolling back a screen
+// lays nothing out again; each costs about 10 KB.
+constexpr int minCachedDocuments = 32;
 constexpr int frameMs = 16;           // repaints come at most this often
 constexpr int dragScrollMs = 50;
 
@@ -44,7 +46,7 @@ QString plain(QString text)
 
 BlockView::BlockView(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    documents_.setMaxCost(cachedDocuments);
+    documents_.setMaxCost(minCachedDocuments);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,7 +68,7 @@ void BlockView::setColors(const QColor& background, const QColor& text)
     viewport()->update();
 }
 
-qsizetype BlockView::layoutMemory() const { return qsizetype(heights_.capacity() * sizeof(heights_[0])); }
+qsizetype BlockView::layoutMemory() const { return qsizetype(heights_.memoryUsed()); }
 
 // --- Layout ---------------------------------------------------------------
 
@@ -115,7 +117,7 @@ int BlockView::estimatedHeight() const
 
 void BlockView::forgetHeights()
 {
-    std::fill(heights_.begin(), heights_.end(), 0u);
+    heights_.fill(0u);
     knownHeights_ = 0;
     knownCount_ = 0;
     endValid_ = false;
@@ -375,7 +377,9 @@ void BlockView::paintEvent(QPaintEvent* event)
     highlight.setBackground(palette().color(QPalette::Active, QPalette::Highlight));
     highlight.setForeground(palette().color(QPalette::Active, QPalette::HighlightedText));
 
-    for (const Shown& s : shown()) {
+    const std::vector<Shown> blocks = shown();
+    documents_.setMaxCost(std::max(minCachedDocuments, 2 * int(blocks.size())));
+    for (const Shown& s : blocks) {
         const QRect area(0, s.y, viewport()->width(), s.height);
         if (!area.intersects(event->rect()))
             continue;

@@ -9,6 +9,8 @@
 // history costs nothing to scroll and a tall block can still be scrolled
 // through. A view that follows the end shows the last block's bottom at the
 // bottom edge, whatever is appended.
+#include "platform/PagedArray.h"
+
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QCache>
@@ -121,7 +123,7 @@ private:
 
     // Layout, per width.
     mutable QCache<int, QTextDocument> documents_;
-    mutable std::vector<quint32> heights_;  // 0 until known
+    mutable PagedArray<quint32> heights_;  // 0 until known
     mutable qint64 knownHeights_ = 0;
     mutable int knownCount_ = 0;
     mutable Pos end_;

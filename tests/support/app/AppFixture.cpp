@@ -3,6 +3,7 @@
 #include "core/Function.h"
 #include "platform/Dialogs.h"
 #include "platform/Form.h"
+#include "windows/frmAlert.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ void AppFixture::SetUp()
     QFile::remove(filePath(QStringLiteral("Parlowen.nt")));
     qputenv("TROVELIN_HOME", home.path().toLocal8Bit());
     Function::ResetState();
+    frmAlert::Tick = 0;
 }
 
 void AppFixture::TearDown()
