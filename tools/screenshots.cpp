@@ -39,10 +39,12 @@
 #include <QCheckBox>
 #include <QScreen>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
@@ -368,6 +370,8 @@ int main(int argc, char** argv)
                                          QStringLiteral("Quien escucha musica?, yo"),
                                          QStringLiteral("\"Hasta luego, amigos\"")});
     Function::CargaRobot(robotFile, *irc->List1);
+    if (auto* tabs = irc->findChild<QTabWidget*>())
+        tabs->setCurrentWidget(irc->Frame5);
     irc->Command24_Click();
     irc->Timer2_Timer();
     irc->Timer2_Timer();

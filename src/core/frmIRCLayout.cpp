@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -298,8 +299,16 @@ QWidget* frmIRC::buildSidePanel()
     f1->addWidget(lstUsers);
     f1->addWidget(txtPrivMsg);
     f1->addWidget(cmdPriv, 0, Qt::AlignRight);
-    sl->addWidget(Frame1);
-    sl->addWidget(buildRobot());
+    // The private line and the robot take turns in one place: the column
+    // has no room for both at the window's smallest size.
+    auto* tabs = new QTabWidget;
+    tabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    for (QGroupBox* page : {Frame1, buildRobot()}) {
+        tabs->addTab(page, page->title());
+        page->setTitle(QString());
+        page->setFlat(true);
+    }
+    sl->addWidget(tabs);
 
     // Server replies come in bursts (a message of the day, a names list):
     // the log box takes a line at constant cost.

@@ -26,18 +26,20 @@ QGroupBox* frmIRC::buildRobot()
     grid->setSpacing(4);
     List1 = new ListBox;
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFixedHeight(72);
+    // About as tall as the private line's boxes, which share its place.
+    List1->setMinimumHeight(40);
+    List1->setMaximumHeight(72);
     Command22 = button(QStringLiteral("Abrir"), QStringLiteral("Abre archivo de  texto/ Open Text file"), "Command22");
     Command23 = button(QStringLiteral("Limpiar"), QStringLiteral("Limpiar Robot/ Cleaning Robot"), "Command23");
     // Its lamp is lit while the robot runs.
     Command24 = toggle(QStringLiteral("Iniciar"), QStringLiteral("Iniciar"), QStringLiteral("Inicia Robot/Start Robot"),
                        "Command24");
     Command25 = button(QStringLiteral("Detener"), QStringLiteral("Detener Robot/Stop Robot"), "Command25");
-    grid->addWidget(List1, 0, 0, 1, 4);
+    grid->addWidget(List1, 0, 0, 1, 2);
     grid->addWidget(Command22, 1, 0);
     grid->addWidget(Command23, 1, 1);
-    grid->addWidget(Command24, 1, 2);
-    grid->addWidget(Command25, 1, 3);
+    grid->addWidget(Command24, 2, 0);
+    grid->addWidget(Command25, 2, 1);
     return Frame5;
 }
 
