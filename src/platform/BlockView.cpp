@@ -1,6 +1,7 @@
 #include "platform/BlockView.h"
 
 #include "platform/Desktop.h"
+#include "platform/RepaintPacer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -28,7 +29,6 @@ constexpr int marginY = 2;
 // Laid out blocks kept: twice those on screen, so scrolling back a screen
 // lays nothing out again; each costs about 10 KB.
 constexpr int minCachedDocuments = 32;
-constexpr int frameMs = 16;           // repaints come at most this often
 constexpr int dragScrollMs = 50;
 
 // Selected text as a user copies it: line and paragraph breaks as "\n",
@@ -52,8 +52,6 @@ BlockView::BlockView(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    refreshTimer_.setSingleShot(true);
-    connect(&refreshTimer_, &QTimer::timeout, this, &BlockView::refresh);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BlockView::onScrollAction);
 }
 
@@ -297,17 +295,16 @@ void BlockView::blocksChanged(int from, int count)
 void BlockView::scheduleRefresh()
 {
     scrollBarDirty_ = true;
-    if (refreshTimer_.isActive() || !isVisible())
+    if (!isVisible())
         return;  // a hidden view catches up when it is painted
-    const qint64 since = sinceRefresh_.isValid() ? sinceRefresh_.elapsed() : frameMs;
-    refreshTimer_.start(int(std::clamp<qint64>(frameMs - since, 0, frameMs)));
+    requestRepaint(this, [this] { refresh(); });
 }
 
 void BlockView::refresh()
 {
-    sinceRefresh_.start();
     syncScrollBar();
-    viewport()->update();
+    // Painted now, so that the round knows what painting cost.
+    repaint();
 }
 
 void BlockView::syncScrollBar()

@@ -15,9 +15,7 @@
 #include <QBasicTimer>
 #include <QCache>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QTextDocument>
-#include <QTimer>
 #include <vector>
 
 namespace platform {
@@ -137,9 +135,7 @@ private:
     bool syncing_ = false;
     int expectedValue_ = -1;
 
-    // Repaints, at most one a frame.
-    QTimer refreshTimer_;
-    QElapsedTimer sinceRefresh_;
+    // Repaints come in the rounds of the repaint pacer.
     bool scrollBarDirty_ = true;
 
     // Selection.
