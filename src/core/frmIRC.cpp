@@ -28,7 +28,6 @@
 #include "windows/frmicon.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
@@ -161,9 +160,7 @@ void frmIRC::Command8_Click()
     if (file.isEmpty())
         return;
     chatFile_ = file;
-    QFile out(file);
-    const QByteArray bytes = (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8();
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+    if (!writeFileWhole(file, (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8()))
         MsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
 }
 
