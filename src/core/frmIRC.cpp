@@ -21,6 +21,7 @@
 #include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmFavoritos.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
@@ -132,6 +133,8 @@ void frmIRC::Command16_Click()
 }
 
 void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
+
+void frmIRC::Command33_Click() { frmFavoritos::instance()->Show(); }
 
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 

@@ -180,7 +180,7 @@ QFrame* frmIRC::buildToolbar()
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command33, Command6})
+    for (QPushButton* b : {Command14, Command17, Command6})
         b->setEnabled(false);
 
     auto* windows = new QHBoxLayout;
@@ -358,6 +358,7 @@ void frmIRC::connectHandlers()
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });
     on(Command12, &QPushButton::clicked, this, "Command12_Click", [this] { Command12_Click(); });
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
+    on(Command33, &QPushButton::clicked, this, "Command33_Click", [this] { Command33_Click(); });
     on(Command35, &QPushButton::clicked, this, "Command35_Click", [this] { Command35_Click(); });
     on(ListView2, &ListView::mouseUp, this, "ListView2_MouseUp",
        [this](Qt::MouseButton button, const QPoint& at) { ListView2_MouseUp(button, at); });

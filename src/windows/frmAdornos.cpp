@@ -76,15 +76,6 @@ QScrollBar* colourBar(const char* name, QWidget* parent, int top)
     return bar;
 }
 
-// The "[IZQ]"/"[DER]" part of a stored entry, from after its opening tag to
-// its closing tag; "" when it is empty or not closed.
-QString part(const QString& entry, const QString& open, const QString& close)
-{
-    const int start = InStr(entry, open) + 5;
-    const int length = InStr(start, entry, close) - start;
-    return length >= 1 ? Mid(entry, start, length) : QString();
-}
-
 }  // namespace
 
 frmAdornos::frmAdornos()
@@ -240,11 +231,11 @@ void frmAdornos::List1_Click()
 {
     IndiceAdorno = qint16(List1->listIndex());
     const QString entry = List1->selectedText();
-    const QString left = part(entry, QStringLiteral("[IZQ]"), QStringLiteral("[/IZQ]"));
+    const QString left = EntreMarcas(entry, QStringLiteral("[IZQ]"), QStringLiteral("[/IZQ]"));
     if (left.isEmpty())
         return;
     AdornoI->setText(left);
-    const QString right = part(entry, QStringLiteral("[DER]"), QStringLiteral("[/DER]"));
+    const QString right = EntreMarcas(entry, QStringLiteral("[DER]"), QStringLiteral("[/DER]"));
     if (!right.isEmpty())
         AdornoD->setText(right);
 }
