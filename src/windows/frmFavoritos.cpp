@@ -6,6 +6,7 @@
 #include "platform/Geometry.h"
 #include "platform/Handlers.h"
 #include "platform/ListView.h"
+#include "platform/PlacedButton.h"
 #include "platform/Text.h"
 
 #include <QAbstractEventDispatcher>
@@ -27,16 +28,6 @@ QString entry(const QString& canal, const QString& servidor, quint16 puerto)
            servidor + QStringLiteral("</srv><port>") + QString::number(puerto) + QStringLiteral("</port>");
 }
 
-QPushButton* button(const QString& caption, const QString& tip, const char* name, QWidget* parent, QRect place)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    b->setGeometry(place);
-    return b;
-}
-
 }  // namespace
 
 frmFavoritos::frmFavoritos()
@@ -49,8 +40,8 @@ frmFavoritos::frmFavoritos()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setGeometry(twipsRect(120, 120, 2040, 315));
-    Command1 = button(QStringLiteral("Agrega"), QStringLiteral("Agregar/Add"), "Command1", this,
-                      twipsRect(2280, 120, 960, 315));
+    Command1 = placedButton(QStringLiteral("Agrega"), QStringLiteral("Agregar/Add"), "Command1", this,
+                            twipsRect(2280, 120, 960, 315));
     lstCanales = new ListBox(this);
     lstCanales->setObjectName(QStringLiteral("lstCanales"));
     lstCanales->setToolTip(QStringLiteral("Tus Canales Favoritos/Your Favorite Channels"));
@@ -59,8 +50,8 @@ frmFavoritos::frmFavoritos()
     lstCanales->setGeometry(twipsRect(120, 540, 3120, 2400));
     lstCanales->setTextElideMode(Qt::ElideNone);
     lstCanales->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Command2 = button(QStringLiteral("Remover"), QStringLiteral("Remover/Remove"), "Command2", this,
-                      twipsRect(120, 3060, 3120, 345));
+    Command2 = placedButton(QStringLiteral("Remover"), QStringLiteral("Remover/Remove"), "Command2", this,
+                            twipsRect(120, 3060, 3120, 345));
     for (QLineEdit** box : {&Text2, &Text3, &Text4}) {
         *box = new QLineEdit(this);
         (*box)->hide();

@@ -73,7 +73,8 @@ TEST_F(TwoServers, ListedRoomsAMainRoomChangeAndAFavouriteElsewhere)
     ASSERT_TRUE(far.isRegistered());
     far.send(QStringLiteral("JOIN #lejos"));
     ASSERT_FALSE(far.waitFor({QStringLiteral("JOIN"), QStringLiteral("#lejos")}).isEmpty());
-    const QString entry = QStringLiteral("lejos") + QString(56, u' ') + QStringLiteral("<chan>#lejos</chan><srv>127.0.0.1</srv><port>") +
+    const QString entry = QStringLiteral("lejos") + QString(56, u' ') +
+                          QStringLiteral("<chan>#lejos</chan><srv>127.0.0.1</srv><port>") +
                           QString::number(second.port()) + QStringLiteral("</port>");
     writeFile(QStringLiteral("Channels.ini"), platform::toCp1252(Cifra(entry, kClaveListas)) + "\r\n");
     frmFavoritos* f = frmFavoritos::instance();

@@ -1,6 +1,7 @@
 // The favourite rooms: the stored entry byte for byte, the list file across
 // restarts, and a click that moves the main window to another server.
 #include "ConnectedClient.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/AppFiles.h"
@@ -19,14 +20,6 @@ using namespace platform;
 using namespace Function;
 
 namespace {
-
-QStringList items(const ListBox* lst)
-{
-    QStringList all;
-    for (int i = 0; i < lst->count(); ++i)
-        all << lst->item(i);
-    return all;
-}
 
 // The entry as the list shows and stores it.
 QString entryFor(const QString& room, const QString& server, const QString& port)
@@ -110,7 +103,7 @@ TEST_F(Favoritos, AgregaStoresTheEntryByteForByteAndItComesBack)
     f->Command1->click();
     f->Command1->click();  // the same room twice gives two entries
     const QString amigos = entryFor(QStringLiteral("#amigos"), QStringLiteral("S"), QStringLiteral("6667"));
-    EXPECT_EQ(items(f->lstCanales), (QStringList{amigos, amigos}));
+    EXPECT_EQ(boxItems(*f->lstCanales), (QStringList{amigos, amigos}));
     EXPECT_EQ(readFile(QStringLiteral("Channels.ini")), stored(amigos) + stored(amigos));
 
     // Not in any room: blanks and empty tags.
@@ -124,7 +117,7 @@ TEST_F(Favoritos, AgregaStoresTheEntryByteForByteAndItComesBack)
     f->Command1->click();
     close(f);
     f = open();
-    EXPECT_EQ(items(f->lstCanales),
+    EXPECT_EQ(boxItems(*f->lstCanales),
               (QStringList{amigos, amigos, none, QStringLiteral("a"),
                            QStringLiteral("b") + QString(56, u' ') + QStringLiteral("<chan>#a"),
                            QStringLiteral("b</chan><srv>S</srv><port>6667</port>")}));
@@ -151,8 +144,9 @@ TEST_F(Favoritos, ARemovalIsSavedOnlyByTheNextAgrega)
     f->Command1->click();
     close(f);
     f = open();
-    EXPECT_EQ(items(f->lstCanales), (QStringList{entryFor(QStringLiteral("#dos"), QStringLiteral("s2"), QStringLiteral("2")),
-                                                 entryFor(QStringLiteral("#tres"), QStringLiteral("s3"), QStringLiteral("3"))}));
+    EXPECT_EQ(boxItems(*f->lstCanales),
+              (QStringList{entryFor(QStringLiteral("#dos"), QStringLiteral("s2"), QStringLiteral("2")),
+                           entryFor(QStringLiteral("#tres"), QStringLiteral("s3"), QStringLiteral("3"))}));
 }
 
 TEST_F(Favoritos, RemovingAtAPositionTheListNoLongerHasRemovesNothing)
@@ -164,10 +158,10 @@ TEST_F(Favoritos, RemovingAtAPositionTheListNoLongerHasRemovesNothing)
     expectUnchanged();
     f->Command2->click();
     f->Command2->click();
-    EXPECT_EQ(items(f->lstCanales), QStringList{QStringLiteral("uno")});
+    EXPECT_EQ(boxItems(*f->lstCanales), QStringList{QStringLiteral("uno")});
     f->Command2->click();
     f->Command2->click();  // index 1 and then an empty list
-    EXPECT_EQ(items(f->lstCanales), QStringList{QStringLiteral("uno")});
+    EXPECT_EQ(boxItems(*f->lstCanales), QStringList{QStringLiteral("uno")});
     click(f, 0);
     f->Command2->click();
     f->Command2->click();
@@ -186,8 +180,10 @@ TEST_F(Favoritos, AnEntryThatIsNotWholeChangesNothing)
         {"no room", entryFor(QString(), QStringLiteral("s"), QStringLiteral("6667")), {}},
         {"no server", entryFor(QStringLiteral("#a"), QString(), QStringLiteral("6667")), {}},
         {"no port tag", QStringLiteral("a <chan>#a</chan><srv>s</srv>"), {}},
-        {"a port past 65535", entryFor(QStringLiteral("#a"), QStringLiteral("s"), QStringLiteral("70000")), QStringLiteral("70000")},
-        {"a port that is no number", entryFor(QStringLiteral("#a"), QStringLiteral("s"), QStringLiteral("66x")), QStringLiteral("66x")},
+        {"a port past 65535", entryFor(QStringLiteral("#a"), QStringLiteral("s"), QStringLiteral("70000")),
+         QStringLiteral("70000")},
+        {"a port that is no number", entryFor(QStringLiteral("#a"), QStringLiteral("s"), QStringLiteral("66x")),
+         QStringLiteral("66x")},
     };
     QByteArray file;
     for (const Case& c : cases)
