@@ -45,8 +45,8 @@ frmFavoritos::frmFavoritos()
     lstCanales = new ListBox(this);
     lstCanales->setObjectName(QStringLiteral("lstCanales"));
     lstCanales->setToolTip(QStringLiteral("Tus Canales Favoritos/Your Favorite Channels"));
-    // 200 pixels, less than the 56 blanks: the tags stay out of sight, and
-    // no scroll bar brings them in.
+    // About 200 pixels, less than the 56 blanks: the tags stay out of sight,
+    // and no scroll bar brings them in.
     lstCanales->setGeometry(twipsRect(120, 540, 3120, 2400));
     lstCanales->setTextElideMode(Qt::ElideNone);
     lstCanales->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
