@@ -19,6 +19,8 @@ int main(int argc, char** argv)
                    "los diálogos estándar saldrán en inglés\n",
                    stderr);
     Function::ResetState();
-    frmIRC::instance()->Show();
+    // The last step of start-up: the window shows, and the promotion notice
+    // is fetched 20 seconds later. Tests load the window without it.
+    frmIRC::instance()->Actualizaciones(20);
     return app.exec();
 }

@@ -5,9 +5,12 @@
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
 // them back, the team and game windows, a second room in its own window
-// (with its menu open, made small and large), the room list with its menu,
-// a change of the main room, an invitation, and the favourite rooms, one of
-// them on a second server at PORT + 1 when one listens there.
+// (with its menu open, made small and large), two private partners
+// announced by alerts (the screen while they slide and while they rest), a
+// private conversation, the auto-answer and the message to many, the room
+// list with its menu, a change of the main room, an invitation, and the
+// favourite rooms, one of them on a second server at PORT + 1 when one
+// listens there.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -23,8 +26,11 @@
 #include "platform/ToggleButton.h"
 #include "platform/Translations.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmContestador.h"
 #include "windows/frmFavoritos.h"
 #include "windows/frmInvita.h"
+#include "windows/frmMultiPrivados.h"
+#include "windows/frmPrivado.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
 #include "windows/frmRoom.h"
@@ -32,6 +38,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QScreen>
 #include <QDir>
 #include <QLineEdit>
@@ -288,7 +295,66 @@ int main(int argc, char** argv)
     shot(room, "16-room-small");
     room->resize(1000, 680);
     shot(room, "17-room-large");
-    room->close();
+    room->hide();
+
+    // Two new private partners, each announced by an alert: the screen while
+    // the second slides in above the first, and once both rest.
+    Function::PrivadosEnVentanas = true;
+    auto grabScreen = [](const char* name) {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + u'/' + QString::fromLatin1(name) + QStringLiteral(".png"));
+        std::printf("%s/%s.png\n", qPrintable(outDir), name);
+    };
+    QTimer::singleShot(1100, [&] { grabScreen("18-alerts-sliding"); });
+    QTimer::singleShot(2600, [&] { grabScreen("19-alerts-resting"); });
+    // Both lines leave before any is handled: the first alert's wait would
+    // hold up the second one's sending.
+    ana.socket.write("PRIVMSG marta :hola marta! tienes un momento? :)\r\n");
+    crowd[2]->socket.write("PRIVMSG marta :marta, te paso el enlace luego\r\n");
+    ana.socket.flush();
+    crowd[2]->socket.flush();
+    wait(9000);
+
+    // A private conversation of a few dozen lines.
+    irc->Abre_Privado(QStringLiteral("ana"));
+    frmPrivado* priv = Function::VentanasPrivado.first(frmPrivado::captionFor(QStringLiteral("ana")));
+    if (!priv) {
+        std::fprintf(stderr, "screenshots: no private window for ana\n");
+        std::_Exit(1);
+    }
+    const QByteArray said[] = {
+        "claro, dime", QByteArray("te cuento: ") + c + "04manana" + c + " hay quedada en la plaza " + b + "a las 8" + b,
+        "quien va?", "vamos todos los de la sala :D", QByteArray("") + c + "12,8 lleva la camara " + c + " (h)",
+        "vale, ahi estare ;)", "//07 genial", "y despues cena? :p"};
+    for (int i = 0; i < 24; ++i) {
+        if (i % 3 == 2) {
+            priv->Text1->setText(QStringLiteral("respuesta %1, me parece bien :)").arg(i));
+            priv->Command1_Click();
+        } else {
+            ana.say("PRIVMSG marta :" + said[i % 8]);
+        }
+    }
+    priv->Text1->setText(QStringLiteral("nos vemos alli <3"));
+    priv->move(80, 80);
+    priv->raise();
+    wait(800);
+    shot(priv, "20-private");
+
+    irc->Command6_Click();
+    frmContestador* answer = frmContestador::instance();
+    answer->Text1->setPlainText(QStringLiteral("Hola (USUARIO), ahora no estoy (son las (HORA)). Te contesto en un rato."));
+    answer->Check1->setChecked(true);
+    shot(answer, "21-contestadora");
+    answer->Check1->setChecked(false);
+
+    for (auto& peer : crowd)
+        peer->say("JOIN #amistad");
+    wait(500);
+    irc->Command17_Click();
+    frmMultiPrivados* many = frmMultiPrivados::instance();
+    many->Text1->setText(QStringLiteral("quedada manana a las 8 en la plaza"));
+    for (int i = 0; i < many->ListView1->count(); i += 2)
+        many->ListView1->setChecked(i, true);
+    shot(many, "22-multiprivados");
 
     // The network's rooms in the room list, a few dozen of them.
     ana.say("JOIN #Amigos");
@@ -300,7 +366,7 @@ int main(int argc, char** argv)
         crowd[next++ % crowd.size()]->say("JOIN #" + QByteArray(name));  // ngircd lets one user into ten rooms
     irc->Command12->click();
     wait(1000);
-    shot(irc, "18-room-list");
+    shot(irc, "23-room-list");
     const int amigos = [&] {
         for (int r = 0; r < irc->ListView2->count(); ++r)
             if (irc->listedRoom(r) == QStringLiteral("#Amigos"))
@@ -311,21 +377,21 @@ int main(int argc, char** argv)
     const QRect listed = irc->ListView2->visualRect(irc->ListView2->model()->index(amigos, 0));
     irc->ListView2_MouseUp(Qt::RightButton, listed.center());
     wait(400);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/19-room-list-menu.png"));
-    std::printf("%s/19-room-list-menu.png\n", qPrintable(outDir));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/24-room-list-menu.png"));
+    std::printf("%s/24-room-list-menu.png\n", qPrintable(outDir));
     irc->msalas->hide();
     irc->mproom->trigger();
     wait(800);
     ana.say("PRIVMSG #Amigos :bienvenida a Amigos, marta :)");
     wait(500);
-    shot(irc, "20-main-room-changed");
+    shot(irc, "25-main-room-changed");
 
     // An invitation, accepted.
     irc->Command5->click();
     ana.say("INVITE marta #fiesta");
     wait(500);
     if (frmInvita* invita = frmInvita::loadedInstance())
-        shot(invita, "21-invitation");
+        shot(invita, "26-invitation");
 
     // Favourite rooms: this one, two more, and one on a second server.
     frmFavoritos* favoritos = frmFavoritos::instance();
@@ -342,11 +408,11 @@ int main(int argc, char** argv)
     Function::CanalActual = here;
     Function::PuertoIRC = port;
     favoritos->move(irc->geometry().topRight() - QPoint(300, -120));
-    shot(favoritos, "22-favoritos");
+    shot(favoritos, "27-favoritos");
     favoritos->lstCanales->setListIndex(3);
     favoritos->lstCanales_Click();
     wait(1500);
-    shot(irc, "23-favourite-elsewhere");
+    shot(irc, "28-favourite-elsewhere");
     std::fflush(stdout);
     std::_Exit(0);
 }

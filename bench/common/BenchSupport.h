@@ -11,21 +11,55 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <unistd.h>
 #include <functional>
 
 namespace bench {
 
-// Peak resident memory of this process in MiB.
-inline double peakMiB()
+// Resident memory of this process in MiB: the peak (VmHWM) or now (VmRSS).
+inline double memoryMiB(const char* field)
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
     return -1;
+}
+inline double peakMiB() { return memoryMiB("VmHWM:"); }
+inline double residentMiB() { return memoryMiB("VmRSS:"); }
+
+// The processor time this process has used, in ms: on a machine busy with
+// other work it varies far less than the time on the clock.
+inline double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Benches draw offscreen unless a display is there (xvfb-run).
+inline void offscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Lets the program idle for seconds; the CPU seconds it used meanwhile.
+inline double idleCpu(int seconds)
+{
+    const double before = cpuMs();
+    QEventLoop idle;
+    QTimer::singleShot(seconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    return (cpuMs() - before) / 1000;
 }
 
 // A chat server that accepts one client and sends what it is told.
@@ -46,6 +80,15 @@ public:
         return waitUntil([this] { return client_ != nullptr; }, 5000);
     }
     void send(const QByteArray& bytes) { client_->write(bytes); }
+    // Sends bytes as a server does, a little at a time as the client takes
+    // them, so the bench's own buffers stay out of the client's memory.
+    void sendPaced(const QByteArray& bytes)
+    {
+        paced_ = bytes;
+        pacedAt_ = 0;
+        QObject::connect(client_, &QTcpSocket::bytesWritten, client_, [this] { sendMore(); });
+        sendMore();
+    }
     // Waits until the client sent text; ms, or -1 on time-out.
     bool waitForReceived(const QByteArray& text, int ms = 120000)
     {
@@ -66,7 +109,19 @@ public:
     }
 
 private:
+    void sendMore()
+    {
+        constexpr qsizetype chunk = 64 * 1024;
+        while (pacedAt_ < paced_.size() && client_->bytesToWrite() < 4 * chunk) {
+            const qsizetype n = std::min(chunk, paced_.size() - pacedAt_);
+            client_->write(paced_.constData() + pacedAt_, n);
+            pacedAt_ += n;
+        }
+    }
+
     QTcpServer server_;
+    QByteArray paced_;
+    qsizetype pacedAt_ = 0;
     QTcpSocket* client_ = nullptr;
     QByteArray received_;
 };
@@ -85,7 +140,7 @@ inline double timeToPong(Server& server, const QByteArray& lines, const char* to
 }
 
 // The main window shown and connected to server as "yo" for "#sala";
-// null when it did not register.
+// null, said on stderr, when it did not register.
 inline frmIRC* connectShown(Server& server)
 {
     Function::ResetState();
@@ -96,8 +151,10 @@ inline frmIRC* connectShown(Server& server)
     Function::ServidorIRC = QStringLiteral("127.0.0.1");
     Function::PuertoIRC = server.port();
     irc->ConnectarChat();
-    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
+    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000)) {
+        std::fprintf(stderr, "the client did not connect\n");
         return nullptr;
+    }
     return irc;
 }
 

@@ -18,6 +18,7 @@
 #include <array>
 #include <bitset>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -107,10 +108,14 @@ public:
             bits_[index(first, second)] = true;
     }
 
-    void addCodes(QByteArrayView codes)
+    void addText(const CodeAlphabet& alphabet, QStringView text)
     {
-        for (qsizetype i = 1; i < codes.size(); ++i)
-            add(codes[i - 1], codes[i]);
+        int previous = 0;
+        for (QChar c : text) {
+            const int current = alphabet.of(c.unicode());
+            add(previous, current);
+            previous = current;
+        }
     }
 
     void addAll(const PairSet& other) { bits_ |= other.bits_; }
@@ -166,7 +171,7 @@ struct EmoticonTable {
             e.letters = CodedText(codes[n], alphabet).codes;
             for (qsizetype i = 0; i + 1 < e.letters.size(); ++i)
                 e.pairs.push_back(PairSet::index(e.letters[i], e.letters[i + 1]));
-            e.tagPairs.addCodes(e.tag.codes);
+            e.tagPairs.addText(alphabet, e.tag.text);
             emoticons.push_back(std::move(e));
         }
     }
@@ -176,9 +181,8 @@ struct EmoticonTable {
 // replace does: two characters match when they fold alike, which for code
 // characters is when the alphabet gives them the same number. Adds the pairs
 // that the tags bring, inside and at both ends. Returns whether it replaced
-// any.
-// The text is written into spare, whose buffers are kept from one pass to
-// the next, and the two are swapped.
+// any. The new text is written into spare, whose buffers serve one pass
+// after the other, and the two are swapped.
 bool replaceCode(CodedText& t, CodedText& spare, const Emoticon& e, PairSet& present)
 {
     const qsizetype length = e.letters.size();
@@ -223,15 +227,20 @@ bool replaceCode(CodedText& t, CodedText& spare, const Emoticon& e, PairSet& pre
 void replaceEmoticons(QString& text)
 {
     static const EmoticonTable table;
-    CodedText coded(text, table.alphabet), spare;
     PairSet present;
-    present.addCodes(coded.codes);
+    present.addText(table.alphabet, text);
+    std::optional<CodedText> coded;  // made when a pass first needs it: most lines hold no code
+    CodedText spare;
     bool replaced = false;
-    for (const Emoticon& e : table.emoticons)
-        if (present.holdsAll(e.pairs))
-            replaced = replaceCode(coded, spare, e, present) || replaced;
+    for (const Emoticon& e : table.emoticons) {
+        if (!present.holdsAll(e.pairs))
+            continue;
+        if (!coded)
+            coded.emplace(text, table.alphabet);
+        replaced = replaceCode(*coded, spare, e, present) || replaced;
+    }
     if (replaced)
-        text = std::move(coded.text);
+        text = std::move(coded->text);
 }
 
 // --- List pictures
@@ -308,24 +317,34 @@ void replaceToggles(QString& text, char16_t code, bool& open, QStringView on, QS
 
 QString FormatoHTML(QString& text)
 {
+    FormatState state;
+    FormatoHTML(text, state);
+    platform::resumeNext("FormatoHTML closing tags", [&] { text += ClosingTags(state); });
+    return text;
+}
+
+QString FormatoHTML(QString& text, FormatState& state)
+{
     using platform::resumeNext;
-    ColourState colour;
-    bool bold = false, underline = false;
     resumeNext("FormatoHTML emoticons", [&] { replaceEmoticons(text); });
     resumeNext("FormatoHTML list pictures", [&] { replaceListPictures(text); });
-    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, colour); });
-    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, bold, u"<b>", u"</b>"); });
-    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, underline, u"<u>", u"</u>"); });
+    resumeNext("FormatoHTML colours", [&] { replaceColourCodes(text, state.colour); });
+    resumeNext("FormatoHTML bold", [&] { replaceToggles(text, 2, state.bold, u"<b>", u"</b>"); });
+    resumeNext("FormatoHTML underline", [&] { replaceToggles(text, 31, state.underline, u"<u>", u"</u>"); });
     resumeNext("FormatoHTML plain", [&] { text.replace(QChar(15), u"</u></b></font> </font>"_s); });
-    resumeNext("FormatoHTML closing tags", [&] {
-        if (underline)
-            text += u"</u>"_s;
-        if (bold)
-            text += u"</b>"_s;
-        if (colour.open)
-            text += u"</font>"_s;
-    });
     return text;
+}
+
+QString ClosingTags(const FormatState& state)
+{
+    QString tags;
+    if (state.underline)
+        tags += u"</u>"_s;
+    if (state.bold)
+        tags += u"</b>"_s;
+    if (state.colour.open)
+        tags += u"</font>"_s;
+    return tags;
 }
 
 // The escapes are one character each and only the backslash step meets

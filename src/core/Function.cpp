@@ -1,7 +1,9 @@
 #include "core/Function.h"
 
+#include "platform/Desktop.h"
 #include "platform/EventPump.h"
 #include "platform/Errors.h"
+#include "windows/frmAlert.h"
 
 namespace Function {
 
@@ -18,6 +20,7 @@ QString TextoContestadora;
 
 bool PublicarPrivados, AntiFlood, PrivadosEnChat, PrivadosEnVentanas, VerMovimiento, AutoScroll, Invitaciones;
 bool AlertaPrivados, MostrarMSN, PublicarMusica;
+qint16 AlertasVisibles;
 
 platform::WindowSlotsOf<frmRoom> VentanasSala;
 platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
@@ -44,6 +47,7 @@ void ResetState()
     PublicarPrivados = AntiFlood = PrivadosEnChat = PrivadosEnVentanas = Invitaciones = false;
     VerMovimiento = AutoScroll = AlertaPrivados = true;
     MostrarMSN = PublicarMusica = false;
+    AlertasVisibles = 0;
 
     VentanasSala.reset();
     VentanasPrivado.reset();
@@ -75,10 +79,14 @@ void Espera(float seconds)
 
 void MuestraAlerta(const QString& text, const QString& title, const QString& link)
 {
-    Q_UNUSED(text);
-    Q_UNUSED(title);
-    Q_UNUSED(link);
+    // The alert frees itself once it has slid out and this wait is over.
+    frmAlert* alert = nullptr;
+    platform::resumeNext("MuestraAlerta new", [&] { alert = new frmAlert; });
+    if (alert)
+        platform::resumeNext("MuestraAlerta DisplayAlert", [&] { alert->DisplayAlert(title, text, link, 300); });
 }
+
+void SiempreEncima(QWidget* window, bool on) { platform::desktop().setAlwaysOnTop(window, on); }
 
 bool EstaIgnorado(const QString& nick)
 {

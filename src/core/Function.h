@@ -2,6 +2,7 @@
 // The module shared by every window: the shared state, the settings values
 // and option flags, and the module procedures (settings files, the server
 // settings file, the rendering of chat text).
+#include "core/ColourCodes.h"
 #include "platform/WindowSlots.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QWidget;
 class frmPrivado;
 class frmRoom;
 
@@ -90,6 +92,18 @@ void ResetState();
 // IRC text to an HTML fragment: emoticon codes, list-picture codes, colour,
 // bold, underline and plain codes. Rewrites text in place and returns it.
 QString FormatoHTML(QString& text);
+// What FormatoHTML carries from one code to the next along its text.
+struct FormatState {
+    ColourState colour;
+    bool bold = false;
+    bool underline = false;
+};
+// FormatoHTML of a text that goes on from where state was left: it starts
+// from state, leaves in it the state at the text's end, and appends no
+// closing tags (ClosingTags gives them).
+QString FormatoHTML(QString& text, FormatState& state);
+// The tags that close what state holds open, as FormatoHTML ends a text.
+QString ClosingTags(const FormatState& state);
 // Text from outside made safe for view HTML: "<" and ">" escaped.
 QString TextoHTML(QString text);
 // IRC colour number to an HTML colour name ("" for none).
@@ -138,9 +152,13 @@ QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);
 // Waits while the run time keeps handling events.
 void Espera(float seconds);
 
-// Shows a pop-up alert and returns once it has gone. Alerts come later:
-// until then it returns at once.
+// Shows a pop-up alert and returns once it has gone or its title was
+// clicked, handling every other event meanwhile.
 void MuestraAlerta(const QString& text, const QString& title, const QString& link);
+// Puts window on top of all others, or takes it off again.
+void SiempreEncima(QWidget* window, bool on);
+// The alerts on screen: a new one takes the next place of the stack.
+extern qint16 AlertasVisibles;
 
 // The ignore list and flood control (their own windows come later): nobody
 // is ignored yet and no flood check runs.

@@ -21,7 +21,9 @@
 #include "platform/ToggleButton.h"
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmContestador.h"
 #include "windows/frmFavoritos.h"
+#include "windows/frmMultiPrivados.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
@@ -45,6 +47,8 @@ const QString kWelcomePicture =
 frmIRC::frmIRC()
 {
     sockIRC = new TcpClient(this);
+    Winsock1 = new TcpClient(this);
+    ServidorPromo = hosts::kPromotion;
     lineReader_ = new LineReader(sockIRC);
     defaultButtons = new DefaultButtons(this);
     buildWindow();
@@ -133,6 +137,10 @@ void frmIRC::Command16_Click()
 }
 
 void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
+
+void frmIRC::Command6_Click() { frmContestador::instance()->Show(); }
+
+void frmIRC::Command17_Click() { frmMultiPrivados::instance()->Show(); }
 
 void frmIRC::Command33_Click() { frmFavoritos::instance()->Show(); }
 

@@ -105,6 +105,20 @@ public:
     // every join and invitation takes, never the text the row shows.
     QString listedRoom(int position) const;
 
+    // --- The promotion notice -----------------------------------------------------
+    // Shows the window and, esperemos seconds later, asks the web server
+    // for the notice.
+    void Actualizaciones(qint16 esperemos);
+    // Shows the notice that a reply of the web server holds, if any.
+    void Verificacion(const QString& thebuffer);
+    void Winsock1_Connect();
+    void Winsock1_DataArrival();
+    QString BufferWeb;
+    // Where the fetch connects: the promotion server, unless a test points
+    // it at a server of its own.
+    QString ServidorPromo;
+    int PuertoPromo = 80;
+
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
     void ReConfigura();
@@ -130,6 +144,7 @@ public:
 
     // --- Controls -----------------------------------------------------------------
     platform::TcpClient* sockIRC;
+    platform::TcpClient* Winsock1;  // the promotion fetch
     platform::HtmlView* DHTMLEdit1;
     platform::LogBox* txtStatus;  // the status box: it takes no typing
     platform::ClickLabel* Label3;  // "Copy"
@@ -232,6 +247,8 @@ public:
     void Command15_Click();
     void Command16_Click();
     void Command28_Click();
+    void Command6_Click();
+    void Command17_Click();
     void Command30_Click();
     void Command31_Click();
     void Command32_Click();
@@ -265,7 +282,7 @@ private:
     void connectHandlers();
     QFrame* buildToolbar();
     QWidget* buildSidePanel();
-    QWidget* buildBottom();
+    QWidget* buildCompose();
     QWidget* buildStyle();
     void connectStyleHandlers();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
@@ -303,4 +320,5 @@ private:
     void refreshCount();
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives
+    bool promoRead_ = false;  // the reply's first delivery has been handled
 };

@@ -7,10 +7,12 @@
 #include "platform/Dialogs.h"
 #include "platform/ListView.h"
 #include "platform/Text.h"
+#include "windows/frmContestador.h"
 #include "windows/frmInvita.h"
 #include "windows/frmRoom.h"
 #include "windows/frmWhois.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,6 +270,8 @@ void frmIRC::privmsgLine(ReceivedLine& l)
         QString repost = u'[' + l.sender + QStringLiteral(" ] Te Comenta Por Privado :  ") + text;
         RoomMsg(repost, CanalActual);
     }
+    if (frmContestador* answer = frmContestador::instance(); answer->Check1->isChecked())
+        answer->contesta(l.sender, text);
 }
 
 void frmIRC::joinLine(ReceivedLine& l)
@@ -408,6 +412,8 @@ void frmIRC::namesLine(ReceivedLine& l)
     // Each name is taken from the front as processParam and processRest
     // take it (the list is escaped once, here), without copying the rest:
     // a list of 60,000 names costs no more than 60,000 names in small lists.
+    const Filling<ListView> fillingList(ListView1);
+    const Filling<ListBox> fillingTwin(lstUsers);
     for (QStringView names(list); !names.isEmpty();) {
         const qsizetype blank = names.startsWith(u':') ? -1 : names.indexOf(u' ');
         QString n = (names.startsWith(u':') ? names.sliced(1) : blank >= 1 ? names.first(blank) : names).toString();

@@ -6,7 +6,9 @@
 #include "core/Hosts.h"
 #include "core/UserList.h"
 #include "platform/ClickLabel.h"
+#include "platform/ColumnScrollArea.h"
 #include "platform/DefaultButtons.h"
+#include "platform/FlowLayout.h"
 #include "platform/Handlers.h"
 #include "platform/HtmlView.h"
 #include "platform/LineReader.h"
@@ -24,7 +26,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -80,59 +81,32 @@ void frmIRC::buildWindow()
     setCaption(QStringLiteral("Vexlo-iRc-Trovelin-2. 010") + QString(52, u' ') + QStringLiteral("Vexlo-TeaM") +
                QString(57, u' ') + hosts::siteAddress());
     resize(1220, 760);
-    setMinimumSize(900, 560);
+    // Smaller, the toolbar's rows and the panels would leave the
+    // conversation too little room.
+    setMinimumSize(800, 600);
 
     auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(8, 8, 8, 8);
-    root->setSpacing(6);
+    root->setContentsMargins(4, 4, 4, 4);
+    root->setSpacing(5);
     root->addWidget(buildToolbar());
 
-    // The marquee strip: the room and the welcome banner.
-    auto* marquee = new QFrame;
-    marquee->setObjectName(QStringLiteral("marquee"));
-    marquee->setProperty("role", QStringLiteral("marquee"));
-    auto* ml = new QHBoxLayout(marquee);
-    ml->setContentsMargins(6, 2, 6, 2);
-    txtSala = lineBox("txtSala");
-    Text1 = lineBox("Text1");
-    for (QLineEdit* box : {txtSala, Text1}) {
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setFrame(false);
-    }
-    txtSala->setFixedWidth(260);
-    ml->addWidget(txtSala);
-    ml->addWidget(Text1, 1);
-    root->addWidget(marquee);
-
-    // The conversation and the lists beside it.
+    // The conversation and what is typed into it take all the room the
+    // panels beside them leave.
     DHTMLEdit1 = new HtmlView;
     DHTMLEdit1->setObjectName(QStringLiteral("DHTMLEdit1"));
     DHTMLEdit1->setProperty("role", QStringLiteral("view"));
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->setChildrenCollapsible(false);
-    split->addWidget(DHTMLEdit1);
-    split->addWidget(buildSidePanel());
-    split->setStretchFactor(0, 1);
-    split->setSizes({900, 300});
-    root->addWidget(split, 1);
+    auto* talk = new QWidget;
+    auto* tl = new QVBoxLayout(talk);
+    tl->setContentsMargins(0, 0, 0, 0);
+    tl->setSpacing(5);
+    tl->addWidget(DHTMLEdit1, 1);
+    tl->addWidget(buildCompose());
 
-    // The chat box.
-    auto* chatRow = new QHBoxLayout;
-    txtChatMsg = new QPlainTextEdit;
-    txtChatMsg->setObjectName(QStringLiteral("txtChatMsg"));
-    txtChatMsg->setToolTip(QStringLiteral("Escribe tu mensaje/Write your message"));
-    txtChatMsg->setPlaceholderText(QStringLiteral("Escribe tu mensaje…"));
-    txtChatMsg->setFixedHeight(52);
-    txtChatMsg->setTabChangesFocus(true);
-    cmdChat = button(QStringLiteral("Enviar"), QStringLiteral("Envia mensaje/Send message"), "cmdChat");
-    cmdChat->setFixedSize(110, 52);
-    cmdChat->setProperty("primary", true);
-    chatRow->addWidget(txtChatMsg, 1);
-    chatRow->addWidget(cmdChat);
-    root->addLayout(chatRow);
-
-    root->addWidget(buildBottom());
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(6);
+    middle->addWidget(talk, 1);
+    middle->addWidget(buildSidePanel());
+    root->addLayout(middle, 1);
 }
 
 QFrame* frmIRC::buildToolbar()
@@ -180,40 +154,82 @@ QFrame* frmIRC::buildToolbar()
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command17, Command6})
+    for (QPushButton* b : {Command14})
         b->setEnabled(false);
 
-    auto* windows = new QHBoxLayout;
-    windows->setSpacing(4);
-    for (QPushButton* b : {Command11, Command1, Command36, Command14, Command16, Command17, Command28, Command33,
-                           Command35, Command6, Command15, Command34, Command32})
-        windows->addWidget(b);
-    windows->addStretch(1);
-    for (QPushButton* b : {Command30, Command31})
-        windows->addWidget(b);
-
-    auto* options = new QHBoxLayout;
-    options->setSpacing(4);
-    for (QPushButton* b : {Command18, Command19, Command20, Command21, Command5, Command26, Command27})
-        options->addWidget(b);
-    options->addStretch(1);
-    for (QPushButton* b : {Command7, Command8, Command10})
-        options->addWidget(b);
-
-    rows->addLayout(windows);
-    rows->addLayout(options);
+    // Two groups, the windows and the options, each wrapping onto further
+    // rows when the window is narrow.
+    auto addGroup = [rows](std::initializer_list<QPushButton*> buttons) {
+        auto* group = new FlowLayout;
+        group->setSpacing(4);
+        for (QPushButton* b : buttons)
+            group->addWidget(b);
+        rows->addLayout(group);
+    };
+    addGroup({Command11, Command1, Command36, Command14, Command16, Command17, Command28, Command33, Command35,
+              Command6, Command15, Command34, Command32, Command30, Command31});
+    addGroup({Command18, Command19, Command20, Command21, Command5, Command26, Command27, Command7, Command8,
+              Command10});
     return bar;
+}
+
+QWidget* frmIRC::buildCompose()
+{
+    txtChatMsg = new QPlainTextEdit;
+    txtChatMsg->setObjectName(QStringLiteral("txtChatMsg"));
+    txtChatMsg->setToolTip(QStringLiteral("Escribe tu mensaje/Write your message"));
+    txtChatMsg->setPlaceholderText(QStringLiteral("Escribe tu mensaje…"));
+    txtChatMsg->setFixedHeight(46);
+    txtChatMsg->setTabChangesFocus(true);
+    cmdChat = button(QStringLiteral("Enviar"), QStringLiteral("Envia mensaje/Send message"), "cmdChat");
+    cmdChat->setFixedSize(90, 46);
+    cmdChat->setProperty("primary", true);
+    auto* chat = new QWidget;
+    auto* cl = new QHBoxLayout(chat);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(6);
+    cl->addWidget(txtChatMsg, 1);
+    cl->addWidget(cmdChat);
+    chat->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    chat->setMinimumWidth(320);
+
+    // The style beside the chat box, or above it when the window is narrow.
+    auto* compose = new QWidget;
+    auto* flow = new FlowLayout(compose);
+    flow->setContentsMargins(0, 0, 0, 0);
+    flow->setSpacing(8);
+    flow->addWidget(buildStyle());
+    flow->addWidget(chat);
+    return compose;
 }
 
 QWidget* frmIRC::buildSidePanel()
 {
     auto* side = new QWidget;
-    side->setMinimumWidth(240);
     auto* sl = new QVBoxLayout(side);
     sl->setContentsMargins(0, 0, 0, 0);
-    sl->setSpacing(4);
+    sl->setSpacing(6);
+
+    // The marquee strip: the room and the welcome banner.
+    auto* marquee = new QFrame;
+    marquee->setObjectName(QStringLiteral("marquee"));
+    marquee->setProperty("role", QStringLiteral("marquee"));
+    auto* ml = new QHBoxLayout(marquee);
+    ml->setContentsMargins(4, 1, 4, 1);
+    txtSala = lineBox("txtSala");
+    Text1 = lineBox("Text1");
+    for (QLineEdit* box : {txtSala, Text1}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setFrame(false);
+        box->setMinimumWidth(60);
+    }
+    ml->addWidget(txtSala, 2);
+    ml->addWidget(Text1, 3);
+    sl->addWidget(marquee);
 
     auto* switcher = new QHBoxLayout;
+    switcher->setSpacing(4);
     Command13 = button(QStringLiteral("Usuarios"), QStringLiteral("Usuarios/Users"), "Command13");
     Command12 = button(QStringLiteral("Salas"), QStringLiteral("Salas en Servidor/Server Rooms "), "Command12");
     auto* countLabel = new QLabel(QStringLiteral("En la sala:"));
@@ -222,7 +238,7 @@ QWidget* frmIRC::buildSidePanel()
     TxtUsala = new QLabel;
     TxtUsala->setObjectName(QStringLiteral("TxtUsala"));
     TxtUsala->setProperty("role", QStringLiteral("count"));
-    TxtUsala->setFixedWidth(56);
+    TxtUsala->setFixedWidth(36);
     TxtUsala->setAlignment(Qt::AlignCenter);
     switcher->addWidget(Command13);
     switcher->addWidget(Command12);
@@ -237,7 +253,7 @@ QWidget* frmIRC::buildSidePanel()
     p5->setContentsMargins(0, 0, 0, 0);
     ListView1 = new ListView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {150, 100});
+    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("Ip Virtual")}, {140, 90});
     ListView1->setImageList(userFaces());
     p5->addWidget(ListView1);
 
@@ -248,7 +264,7 @@ QWidget* frmIRC::buildSidePanel()
     ListView2 = new ListView;
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setToolTip(QStringLiteral("Todas las salas del servidor/All server rooms"));
-    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {170, 70});
+    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {160, 70});
     p6->addWidget(ListView2);
     Picture6->hide();
     msalas = new QMenu(QStringLiteral("Sala"), this);
@@ -256,63 +272,61 @@ QWidget* frmIRC::buildSidePanel()
     msroom = msalas->addAction(QStringLiteral("Sala Secundaria"));
     mnsala = msalas->addAction(QStringLiteral("Introduce Nombre De Sala"));
 
-    sl->addWidget(Picture5, 1);
-    sl->addWidget(Picture6, 1);
+    // The lists take what the boxes below them leave.
+    for (QFrame* panel : {Picture5, Picture6}) {
+        panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+        panel->setMinimumHeight(80);
+        sl->addWidget(panel, 1);
+    }
 
     Frame1 = new QGroupBox(QStringLiteral("Mensaje Privado"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* f1 = new QVBoxLayout(Frame1);
-    f1->setContentsMargins(6, 6, 6, 6);
+    f1->setContentsMargins(6, 4, 6, 6);
+    f1->setSpacing(4);
     lstUsers = new ListBox;
     lstUsers->setObjectName(QStringLiteral("lstUsers"));
     lstUsers->setToolTip(QStringLiteral("Selecione Usuarios/Choose User"));
-    lstUsers->setFixedHeight(90);
+    lstUsers->setMinimumHeight(40);
+    lstUsers->setMaximumHeight(64);
     txtPrivMsg = new QPlainTextEdit;
     txtPrivMsg->setObjectName(QStringLiteral("txtPrivMsg"));
     txtPrivMsg->setToolTip(QStringLiteral("Escriba Mensaje Privado/ write you private message"));
-    txtPrivMsg->setFixedHeight(44);
+    txtPrivMsg->setFixedHeight(38);
     txtPrivMsg->setTabChangesFocus(true);
     cmdPriv = button(QStringLiteral("Enviar privado"), QStringLiteral("Enviar Mensaje Privado/Send private message"), "cmdPriv");
     f1->addWidget(lstUsers);
     f1->addWidget(txtPrivMsg);
     f1->addWidget(cmdPriv, 0, Qt::AlignRight);
     sl->addWidget(Frame1);
-    return side;
-}
 
-QWidget* frmIRC::buildBottom()
-{
-    auto* bottom = new QWidget;
-    auto* bl = new QHBoxLayout(bottom);
-    bl->setContentsMargins(0, 0, 0, 0);
-    bl->setSpacing(8);
-
-    auto* status = new QVBoxLayout;
-    status->setSpacing(2);
     // Server replies come in bursts (a message of the day, a names list):
     // the log box takes a line at constant cost.
     txtStatus = new LogBox;
     txtStatus->setObjectName(QStringLiteral("txtStatus"));
     txtStatus->setProperty("role", QStringLiteral("view"));
     txtStatus->setColors(QColor(0xfb, 0xfc, 0xfe), QColor(0x2a, 0x3a, 0x50));
-    txtStatus->setFixedHeight(96);
+    txtStatus->setMinimumHeight(44);
+    txtStatus->setMaximumHeight(84);
     Label3 = new ClickLabel(QStringLiteral("Copy"));
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setProperty("role", QStringLiteral("link"));
-    status->addWidget(txtStatus);
-    status->addWidget(Label3, 0, Qt::AlignRight);
-    bl->addLayout(status, 1);
+    sl->addWidget(txtStatus);
+    sl->addWidget(Label3, 0, Qt::AlignRight);
 
     auto* nickFrame = new QGroupBox(QStringLiteral("Cambiar Nick"));
     auto* nf = new QGridLayout(nickFrame);
-    nf->setContentsMargins(8, 6, 8, 6);
+    nf->setContentsMargins(6, 4, 6, 6);
+    nf->setSpacing(4);
     txtNick = lineBox("txtNick");
     TxtPass = lineBox("TxtPass");
     TxtPass->setEchoMode(QLineEdit::Password);
     cmdNick = button(QStringLiteral("Cambiar"), QString(), "cmdNick");
     txtChannel = lineBox("txtChannel");
     cmdDisconnect = button(QStringLiteral("Desconectar"), QString(), "cmdDisconnect");
+    for (QLineEdit* box : {txtNick, TxtPass, txtChannel})
+        box->setMinimumWidth(60);
     nf->addWidget(new QLabel(QStringLiteral("Nick:")), 0, 0);
     nf->addWidget(txtNick, 0, 1);
     nf->addWidget(new QLabel(QStringLiteral("Clave:")), 1, 0);
@@ -321,10 +335,14 @@ QWidget* frmIRC::buildBottom()
     nf->addWidget(new QLabel(QStringLiteral("Sala:")), 2, 0);
     nf->addWidget(txtChannel, 2, 1);
     nf->addWidget(cmdDisconnect, 2, 2);
-    nickFrame->setFixedWidth(330);
-    bl->addWidget(buildStyle(), 0, Qt::AlignTop);
-    bl->addWidget(nickFrame);
-    return bottom;
+    sl->addWidget(nickFrame);
+
+    // On a short screen the column scrolls rather than squeezing its boxes
+    // into one another.
+    auto* scroll = new ColumnScrollArea(side);
+    scroll->setProperty("role", QStringLiteral("panel"));
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    return scroll;
 }
 
 // --- Handlers --------------------------------------------------------------------
@@ -336,6 +354,8 @@ void frmIRC::connectHandlers()
        [this](const QByteArray& line) { sockIRC_LineArrival(line); });
     on(lineReader_, &LineReader::Closed, this, "sockIRC_Close", [this] { sockIRC_Close(); });
     on(lineReader_, &LineReader::Error, this, "sockIRC_Error", [this] { sockIRC_Error(); });
+    on(Winsock1, &TcpClient::Connected, this, "Winsock1_Connect", [this] { Winsock1_Connect(); });
+    on(Winsock1, &TcpClient::DataArrival, this, "Winsock1_DataArrival", [this] { Winsock1_DataArrival(); });
 
     on(cmdDisconnect, &QPushButton::clicked, this, "cmdDisconnect_Click", [this] { cmdDisconnect_Click(); });
     on(cmdNick, &QPushButton::clicked, this, "cmdNick_Click", [this] { cmdNick_Click(); });
@@ -349,6 +369,8 @@ void frmIRC::connectHandlers()
     on(Command15, &QPushButton::clicked, this, "Command15_Click", [this] { Command15_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
+    on(Command6, &QPushButton::clicked, this, "Command6_Click", [this] { Command6_Click(); });
+    on(Command17, &QPushButton::clicked, this, "Command17_Click", [this] { Command17_Click(); });
     on(Command30, &QPushButton::clicked, this, "Command30_Click", [this] { Command30_Click(); });
     on(Command31, &QPushButton::clicked, this, "Command31_Click", [this] { Command31_Click(); });
     on(Command32, &QPushButton::clicked, this, "Command32_Click", [this] { Command32_Click(); });

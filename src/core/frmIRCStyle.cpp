@@ -34,7 +34,8 @@ namespace {
 
 const QString kNormal = QStringLiteral("Normal");
 
-// Three rows of five swatches, then 15 and 16 wide on a fourth.
+// Three rows of five swatches, then 15 and 16 wide on a fourth; the title
+// stands beside them, which keeps the row as low as the chat box.
 QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatches, const QString& tip,
                      const char* name)
 {
@@ -42,8 +43,8 @@ QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatche
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    auto* caption = new QLabel(title);
-    grid->addWidget(caption, 0, 0, 1, 10);
+    grid->addWidget(new QLabel(title), 0, 0, 4, 1, Qt::AlignTop);
+    grid->setColumnMinimumWidth(1, 2);
     auto* group = new QButtonGroup(box);
     for (int n = 0; n <= 16; ++n) {
         auto* s = new ColorSwatch(chatcolors::swatch(n));
@@ -52,11 +53,11 @@ QWidget* swatchGroup(const QString& title, std::array<ColorSwatch*, 17>& swatche
         group->addButton(s, n);
         swatches[n] = s;
         if (n < 15) {
-            s->setFixedSize(16, 14);
-            grid->addWidget(s, 1 + n / 5, (n % 5) * 2, 1, 2);
+            s->setFixedSize(14, 10);
+            grid->addWidget(s, n / 5, 2 + (n % 5) * 2, 1, 2);
         } else {
-            s->setFixedHeight(14);
-            grid->addWidget(s, 4, n == 15 ? 0 : 5, 1, 5);
+            s->setFixedHeight(10);
+            grid->addWidget(s, 3, n == 15 ? 2 : 7, 1, 5);
         }
     }
     return box;
@@ -68,19 +69,20 @@ QWidget* frmIRC::buildStyle()
 {
     auto* style = new QWidget;
     style->setObjectName(QStringLiteral("style"));
+    style->setProperty("role", QStringLiteral("compact"));
     auto* row = new QHBoxLayout(style);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    row->setSpacing(10);
 
-    auto* toggles = new QVBoxLayout;
+    auto* toggles = new QGridLayout;
     toggles->setSpacing(3);
     Command2 = toggle(QStringLiteral("Negrita"), kNormal, QStringLiteral("Negrita/Bold"), "Command2");
     Command3 = toggle(QStringLiteral("Subrayada"), kNormal, QStringLiteral("Subrayada/Underline"), "Command3");
     Command29 = toggle(QStringLiteral("Mix color"), QStringLiteral("Normal color"),
                        QStringLiteral("Colores Alternos/Ramdom Color"), "Command29");
-    for (QPushButton* b : {Command2, Command3, Command29})
-        toggles->addWidget(b);
-    toggles->addStretch(1);
+    toggles->addWidget(Command2, 0, 0);
+    toggles->addWidget(Command3, 0, 1);
+    toggles->addWidget(Command29, 1, 0, 1, 2);
     row->addLayout(toggles);
 
     row->addWidget(swatchGroup(QStringLiteral("Fuente"), Option1, QStringLiteral("Color de fuente/Font Color"), "Option1"),

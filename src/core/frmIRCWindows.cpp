@@ -42,15 +42,15 @@ void frmIRC::MsgPrvComming(const QString& Mensajero, const QString& iMensaje)
     // alert, and a click on the alert, find this window. A line from the
     // own nick, which never names the window, finds it again too.
     w->setCaption(key);
+    w->setWindowStateValue(AlertaPrivados ? vbMinimized : vbNormal);
+    // The first line goes in before the alert, so that lines from this
+    // partner during the alert come after it.
+    w->nuevomsg(Mensajero, iMensaje);
     if (AlertaPrivados) {
-        w->setWindowStateValue(vbMinimized);
         MuestraAlerta(iMensaje, key, QString());
         if (!w)
             return;  // closed while the alert was up
-    } else {
-        w->setWindowStateValue(vbNormal);
     }
-    w->nuevomsg(Mensajero, iMensaje);
     w->Show();
 }
 

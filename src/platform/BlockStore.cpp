@@ -23,6 +23,7 @@ void BlockStore::clear()
 void BlockStore::pack(Chunk& chunk)
 {
     chunk.packed = qCompress(reinterpret_cast<const uchar*>(chunk.data.get()), chunk.size, 1);
+    chunk.packed.squeeze();  // qCompress leaves room for the whole chunk: six times what it packs to
     chunk.data.reset();
     chunk.capacity = 0;
 }
@@ -43,16 +44,23 @@ const char* BlockStore::chunkData(quint32 index) const
     return unpacked_.front().second.constData();
 }
 
-void BlockStore::addChunk(qsizetype capacity)
+void BlockStore::addChunk(qsizetype capacity, int firstBlock)
 {
-    chunks_.push_back({std::unique_ptr<char[]>(new char[size_t(capacity)]), 0, capacity, {}});
+    chunks_.push_back({firstBlock, std::unique_ptr<char[]>(new char[size_t(capacity)]), 0, capacity, {}});
+}
+
+quint32 BlockStore::chunkOf(int block) const
+{
+    const auto after = std::upper_bound(chunks_.begin(), chunks_.end(), block,
+                                        [](int b, const Chunk& c) { return b < c.firstBlock; });
+    return quint32(after - chunks_.begin() - 1);
 }
 
 void BlockStore::startBlock()
 {
     if (chunks_.empty())
-        addChunk(chunkBytes);
-    starts_.push_back({quint32(chunks_.size() - 1), quint32(chunks_.back().size)});
+        addChunk(chunkBytes, 0);
+    starts_.push_back(quint32(chunks_.back().size));
 }
 
 // Where the next bytes of the open block go, with room for at least bytes.
@@ -61,15 +69,15 @@ char* BlockStore::roomFor(qsizetype bytes)
     Chunk* last = &chunks_.back();
     if (last->capacity - last->size < bytes) {
         // The open block moves whole to a new chunk.
-        Where& open = starts_.back();
-        const qsizetype kept = last->size - open.offset;
-        addChunk(std::max(chunkBytes, kept + bytes));
+        const qsizetype open = starts_.back();
+        const qsizetype kept = last->size - open;
+        addChunk(std::max(chunkBytes, kept + bytes), count() - 1);
         Chunk& old = chunks_[chunks_.size() - 2];
         last = &chunks_.back();
-        std::memcpy(last->data.get(), old.data.get() + open.offset, size_t(kept));
+        std::memcpy(last->data.get(), old.data.get() + open, size_t(kept));
         last->size = kept;
-        old.size = open.offset;
-        open = {quint32(chunks_.size() - 1), 0};
+        old.size = open;
+        starts_.back() = 0;
         pack(old);
     }
     return last->data.get() + last->size;
@@ -98,11 +106,11 @@ void BlockStore::append(QStringView text)
 
 QByteArrayView BlockStore::bytes(int block) const
 {
-    const Where at = starts_[size_t(block)];
-    const Chunk& chunk = chunks_[at.chunk];
-    const bool nextHere = size_t(block) + 1 < starts_.size() && starts_[size_t(block) + 1].chunk == at.chunk;
-    const qsizetype end = nextHere ? starts_[size_t(block) + 1].offset : chunk.size;
-    return QByteArrayView(chunkData(at.chunk) + at.offset, end - at.offset);
+    const quint32 chunk = chunkOf(block);
+    const qsizetype from = starts_[size_t(block)];
+    const bool nextHere = chunk + 1 == chunks_.size() ? block + 1 < count() : block + 1 < chunks_[chunk + 1].firstBlock;
+    const qsizetype to = nextHere ? qsizetype(starts_[size_t(block) + 1]) : chunks_[chunk].size;
+    return QByteArrayView(chunkData(chunk) + from, to - from);
 }
 
 QString BlockStore::text(int block) const
@@ -128,11 +136,11 @@ QString BlockStore::all() const
 
 qsizetype BlockStore::memoryUsed() const
 {
-    qsizetype used = qsizetype(starts_.capacity() * sizeof(Where));
+    qsizetype used = qsizetype(starts_.memoryUsed() + chunks_.capacity() * sizeof(Chunk));
     for (const Chunk& chunk : chunks_)
-        used += chunk.capacity + chunk.packed.size();
+        used += chunk.capacity + chunk.packed.capacity();
     for (const auto& u : unpacked_)
-        used += u.second.size();
+        used += u.second.capacity();
     return used;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Text cut into blocks, kept as UTF-8 in large chunks beside where each
-// block starts: a few bytes per block beyond the text itself. Appending
+// block starts in its chunk: four bytes per block beyond the text itself. Appending
 // costs the same however much is stored, and the text is never copied to a
 // bigger buffer as it grows (which would double the peak memory). A block
 // always lies whole in one chunk. A full chunk is kept compressed (chat
@@ -8,6 +8,8 @@
 // read; the last chunks read stay unpacked.
 #include <QByteArray>
 #include <QByteArrayView>
+#include "platform/PagedArray.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -36,23 +38,21 @@ public:
 
 private:
     struct Chunk {
+        int firstBlock;  // the blocks from here to the next chunk's first lie in it
         std::unique_ptr<char[]> data;  // null once packed
         qsizetype size = 0;
         qsizetype capacity = 0;
         QByteArray packed;
     };
-    struct Where {
-        quint32 chunk;
-        quint32 offset;
-    };
-    void addChunk(qsizetype capacity);
+    void addChunk(qsizetype capacity, int firstBlock);
+    quint32 chunkOf(int block) const;
     char* roomFor(qsizetype bytes);
     static void pack(Chunk& chunk);
     // The bytes of a chunk, unpacked if need be.
     const char* chunkData(quint32 chunk) const;
 
     std::vector<Chunk> chunks_;
-    std::vector<Where> starts_;
+    PagedArray<quint32> starts_;  // where each block starts in its chunk
     qsizetype size_ = 0;
     // The chunks unpacked last, most recent first.
     mutable std::vector<std::pair<quint32, QByteArray>> unpacked_;

@@ -1,6 +1,7 @@
 #include "platform/BlockView.h"
 
 #include "platform/Desktop.h"
+#include "platform/RepaintPacer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -25,8 +26,9 @@ namespace {
 
 constexpr int marginX = 4;
 constexpr int marginY = 2;
-constexpr int cachedDocuments = 256;  // well above the blocks of a full screen
-constexpr int frameMs = 16;           // repaints come at most this often
+// Laid out blocks kept: twice those on screen, so scrolling back a screen
+// lays nothing out again; each costs about 10 KB.
+constexpr int minCachedDocuments = 32;
 constexpr int dragScrollMs = 50;
 
 // Selected text as a user copies it: line and paragraph breaks as "\n",
@@ -44,14 +46,12 @@ QString plain(QString text)
 
 BlockView::BlockView(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    documents_.setMaxCost(cachedDocuments);
+    documents_.setMaxCost(minCachedDocuments);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    refreshTimer_.setSingleShot(true);
-    connect(&refreshTimer_, &QTimer::timeout, this, &BlockView::refresh);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BlockView::onScrollAction);
 }
 
@@ -66,7 +66,7 @@ void BlockView::setColors(const QColor& background, const QColor& text)
     viewport()->update();
 }
 
-qsizetype BlockView::layoutMemory() const { return qsizetype(heights_.capacity() * sizeof(heights_[0])); }
+qsizetype BlockView::layoutMemory() const { return qsizetype(heights_.memoryUsed()); }
 
 // --- Layout ---------------------------------------------------------------
 
@@ -115,7 +115,7 @@ int BlockView::estimatedHeight() const
 
 void BlockView::forgetHeights()
 {
-    std::fill(heights_.begin(), heights_.end(), 0u);
+    heights_.fill(0u);
     knownHeights_ = 0;
     knownCount_ = 0;
     endValid_ = false;
@@ -295,17 +295,16 @@ void BlockView::blocksChanged(int from, int count)
 void BlockView::scheduleRefresh()
 {
     scrollBarDirty_ = true;
-    if (refreshTimer_.isActive() || !isVisible())
+    if (!isVisible())
         return;  // a hidden view catches up when it is painted
-    const qint64 since = sinceRefresh_.isValid() ? sinceRefresh_.elapsed() : frameMs;
-    refreshTimer_.start(int(std::clamp<qint64>(frameMs - since, 0, frameMs)));
+    requestRepaint(this, [this] { refresh(); });
 }
 
 void BlockView::refresh()
 {
-    sinceRefresh_.start();
     syncScrollBar();
-    viewport()->update();
+    // Painted now, so that the round knows what painting cost.
+    repaint();
 }
 
 void BlockView::syncScrollBar()
@@ -375,7 +374,9 @@ void BlockView::paintEvent(QPaintEvent* event)
     highlight.setBackground(palette().color(QPalette::Active, QPalette::Highlight));
     highlight.setForeground(palette().color(QPalette::Active, QPalette::HighlightedText));
 
-    for (const Shown& s : shown()) {
+    const std::vector<Shown> blocks = shown();
+    documents_.setMaxCost(std::max(minCachedDocuments, 2 * int(blocks.size())));
+    for (const Shown& s : blocks) {
         const QRect area(0, s.y, viewport()->width(), s.height);
         if (!area.intersects(event->rect()))
             continue;

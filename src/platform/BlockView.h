@@ -9,13 +9,13 @@
 // history costs nothing to scroll and a tall block can still be scrolled
 // through. A view that follows the end shows the last block's bottom at the
 // bottom edge, whatever is appended.
+#include "platform/PagedArray.h"
+
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QCache>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QTextDocument>
-#include <QTimer>
 #include <vector>
 
 namespace platform {
@@ -121,7 +121,7 @@ private:
 
     // Layout, per width.
     mutable QCache<int, QTextDocument> documents_;
-    mutable std::vector<quint32> heights_;  // 0 until known
+    mutable PagedArray<quint32> heights_;  // 0 until known
     mutable qint64 knownHeights_ = 0;
     mutable int knownCount_ = 0;
     mutable Pos end_;
@@ -135,9 +135,7 @@ private:
     bool syncing_ = false;
     int expectedValue_ = -1;
 
-    // Repaints, at most one a frame.
-    QTimer refreshTimer_;
-    QElapsedTimer sinceRefresh_;
+    // Repaints come in the rounds of the repaint pacer.
     bool scrollBarDirty_ = true;
 
     // Selection.

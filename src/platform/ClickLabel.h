@@ -14,11 +14,15 @@ signals:
     void clicked();
 
 protected:
+    // A click is the label's own: a label inside a panel that takes clicks
+    // too does not pass it on.
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            emit clicked();
         QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            event->accept();
+            emit clicked();
+        }
     }
 };
 

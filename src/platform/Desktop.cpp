@@ -26,6 +26,11 @@ public:
         QScreen* s = QGuiApplication::primaryScreen();
         return s ? s->availableGeometry() : QRect(0, 0, 1280, 1024);
     }
+    QRect screenArea() override
+    {
+        QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->geometry() : QRect(0, 0, 1280, 1024);
+    }
     void setAlwaysOnTop(QWidget* window, bool onTop) override
     {
         const bool visible = window->isVisible();
@@ -44,6 +49,8 @@ QtDesktopHost realHost;
 DesktopHost* current = &realHost;
 
 }  // namespace
+
+QRect DesktopHost::screenArea() { return workArea(); }
 
 DesktopHost& desktop() { return *current; }
 void setDesktopHost(DesktopHost* host) { current = host ? host : &realHost; }

@@ -16,6 +16,8 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     virtual QString clipboardText() = 0;
     virtual QRect workArea() = 0;
+    // The whole screen, task bar included.
+    virtual QRect screenArea();
     virtual void setAlwaysOnTop(QWidget* window, bool onTop) = 0;
     // Ends the program at once; the real host does not return.
     virtual void end() = 0;

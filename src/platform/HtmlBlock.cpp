@@ -194,6 +194,77 @@ qsizetype utf8Bytes(QStringView text)
     return bytes;
 }
 
+// The tag that opens at lt: where it ends (one past its '>'), its name and
+// whether it closes. An unclosed tag runs to the end of the text.
+struct Tag {
+    qsizetype end;
+    QStringView name;
+    bool closing;
+    bool complete;  // its '>' was found
+};
+
+Tag tagAt(QStringView html, qsizetype lt)
+{
+    const qsizetype gt = tagEnd(html, lt);
+    const qsizetype end = gt < 0 ? html.size() : gt + 1;
+    const bool closing = lt + 1 < html.size() && html[lt + 1] == u'/';
+    const qsizetype nameStart = lt + 1 + (closing ? 1 : 0);
+    qsizetype nameEnd = nameStart;
+    while (nameEnd < end && html[nameEnd].isLetterOrNumber())
+        ++nameEnd;
+    return {end, html.sliced(nameStart, nameEnd - nameStart), closing, gt >= 0};
+}
+
+// The inline tags open at a place of a text, as Qt's parser keeps them: a
+// closing tag closes the nearest open tag of its name and every tag opened
+// after it, and one with no open tag of its name is ignored.
+class OpenTags {
+public:
+    // Starts with the tags that open already (a text such as "<b><u>").
+    explicit OpenTags(QStringView opened) { takeAll(opened); }
+
+    // Every tag of html, which outlives this.
+    void takeAll(QStringView html)
+    {
+        for (qsizetype lt = html.indexOf(u'<'); lt >= 0; lt = html.indexOf(u'<', lt + 1)) {
+            const Tag tag = tagAt(html, lt);
+            take(html, lt, tag);
+            lt = tag.end - 1;
+        }
+    }
+
+    // The tag at lt of html, which outlives this.
+    void take(QStringView html, qsizetype lt, const Tag& tag)
+    {
+        if (!tag.complete || !isInline(tag.name))
+            return;
+        if (tag.closing) {
+            for (auto o = open_.rbegin(); o != open_.rend(); ++o)
+                if (sameName(o->name, tag.name)) {
+                    open_.erase(std::prev(o.base()), open_.end());
+                    break;
+                }
+        } else if (!tag.name.isEmpty() && !isVoid(tag.name) && html[tag.end - 2] != u'/') {
+            open_.push_back({tag.name, html.sliced(lt, tag.end - lt)});
+        }
+    }
+
+    QString text() const
+    {
+        QString tags;
+        for (const Open& o : open_)
+            tags += o.tag;
+        return tags;
+    }
+
+private:
+    struct Open {
+        QStringView name;
+        QStringView tag;
+    };
+    std::vector<Open> open_;
+};
+
 }  // namespace
 
 QString htmlForLayout(QStringView html)
@@ -217,59 +288,46 @@ QString htmlForLayout(QStringView html)
     return out;
 }
 
-std::vector<Cut> htmlCuts(QStringView html)
+QString openTagsAfter(QStringView opened, QStringView html)
+{
+    OpenTags open(opened);
+    open.takeAll(html);
+    return open.text();
+}
+
+std::vector<Cut> htmlCuts(QStringView html, QStringView opened)
 {
     std::vector<Cut> cuts;
     if (html.size() <= kPieceLength)
         return cuts;
-    struct Open {
-        QStringView name;
-        QStringView tag;
-    };
-    std::vector<Open> open;
-    auto openTags = [&] {
-        QString tags;
-        for (const Open& o : open)
-            tags += o.tag;
-        return tags;
-    };
+    OpenTags open(opened);
     enum class Item { Text, Blank, Inline, Other };
     qsizetype lastCut = 0, pendingAt = 0, bytesToLastCut = 0;
-    qsizetype shown = 0;  // characters shown since the last cut
+    // What the piece since the last cut costs to lay out: its characters, and
+    // each tag as much as a few, since every change of format is one more
+    // run to shape.
+    qsizetype weight = 0;
     std::optional<Cut> pending;  // a place to cut, if the text after it is no blank
     bool afterFitting = false;  // a cut may follow the items so far
     bool afterBlank = false;
     // Past the length, a cut waits a little for a word's beginning, where the
     // short line that ends the piece looks like any line wrapped at a word.
-    auto time = [&] { return shown >= kPieceLength && (afterBlank || shown >= kPieceLength + 256); };
+    auto time = [&] { return weight >= kPieceLength && (afterBlank || weight >= kPieceLength + 256); };
     for (qsizetype i = 0; i < html.size();) {
         Item item = Item::Text;
         qsizetype end = i + 1;
         const QChar c = html[i];
         if (c == u'<') {
-            const qsizetype gt = tagEnd(html, i);
-            end = gt < 0 ? html.size() : gt + 1;
-            const bool closing = i + 1 < html.size() && html[i + 1] == u'/';
-            qsizetype nameEnd = i + 1 + (closing ? 1 : 0);
-            while (nameEnd < end && html[nameEnd].isLetterOrNumber())
-                ++nameEnd;
-            const QStringView name = html.sliced(i + 1 + (closing ? 1 : 0), nameEnd - i - 1 - (closing ? 1 : 0));
-            item = gt >= 0 && isInline(name) ? Item::Inline : Item::Other;
-            if (item == Item::Other && !sameName(name, u"br"))
+            const Tag tag = tagAt(html, i);
+            end = tag.end;
+            item = tag.complete && isInline(tag.name) ? Item::Inline : Item::Other;
+            if (item == Item::Other && !sameName(tag.name, u"br"))
                 return {};  // Qt closes block tags in ways of its own
             if (!pending && afterFitting && item == Item::Inline && time()) {
-                pending = Cut{0, openTags()};
+                pending = Cut{0, open.text()};
                 pendingAt = i;
             }
-            if (closing) {
-                for (auto o = open.rbegin(); o != open.rend(); ++o)
-                    if (sameName(o->name, name)) {
-                        open.erase(std::prev(o.base()), open.end());
-                        break;
-                    }
-            } else if (!name.isEmpty() && !isVoid(name) && html[end - 2] != u'/') {
-                open.push_back({name, html.sliced(i, end - i)});
-            }
+            open.take(html, i, tag);
         } else {
             if (c == u'&')
                 end = i + std::max<qsizetype>(1, entityLength(html, i));
@@ -277,7 +335,7 @@ std::vector<Cut> htmlCuts(QStringView html)
                 ++end;
             item = c.isSpace() ? Item::Blank : Item::Text;
             if (!pending && afterFitting && time()) {
-                pending = Cut{0, openTags()};
+                pending = Cut{0, open.text()};
                 pendingAt = i;
             }
         }
@@ -289,10 +347,9 @@ std::vector<Cut> htmlCuts(QStringView html)
             cuts.push_back(std::move(*pending));
             pending.reset();
             lastCut = pendingAt;
-            shown = 0;
+            weight = 0;
         }
-        if (item == Item::Text || item == Item::Blank)
-            ++shown;
+        weight += item == Item::Inline ? 4 : 1;
         // Blanks after a line break keep it last in its piece, where
         // htmlForLayout would drop it as the fragment's closing break.
         if (item != Item::Blank)

@@ -16,12 +16,19 @@ namespace platform {
 QString htmlForLayout(QStringView html);
 
 // Where a fragment longer than a piece is cut, in bytes of its UTF-8, with
-// the inline tags open at each cut. A cut stands between two pieces of text
-// or inline tags, never next to a line break (the whole would show a break
-// there that the pieces copy without), nor before a blank (a piece drops the
-// blanks it begins with): each piece then looks and copies as its part of
-// the whole. A fragment with block tags is not cut: chat lines have none.
-std::vector<Cut> htmlCuts(QStringView html);
+// the inline tags open at each cut; a tag weighs as four characters. A cut
+// stands between two pieces of text or inline tags, never next to a line
+// break (the whole would show a break there that the pieces copy without),
+// nor before a blank (a piece drops the blanks it begins with): each piece
+// then looks and copies as its part of the whole. A fragment with block tags
+// is not cut: chat lines have none.
+// opened holds the tags already open where the fragment begins ("<b><u>"),
+// which the fragment may close.
+std::vector<Cut> htmlCuts(QStringView html, QStringView opened = {});
+
+// The inline tags left open after html, where opened were open before it,
+// written as their opening tags in order.
+QString openTagsAfter(QStringView opened, QStringView html);
 
 // A block's document: its pictures come from the PictureStore, nothing
 // else is ever loaded.

@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
@@ -88,7 +89,9 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
             }
             break;
         case 'u': {
-            const qsizetype close = i < n && code[i] == u'{' ? QStringView(code).first(std::min(n, i + 8)).indexOf(u'}', i) : -1;
+            // "\u{...}" holds six digits at most: the search for its "}" ends there.
+            const qsizetype close =
+                i < n && code[i] == u'{' ? QStringView(code).first(std::min(n, i + 8)).indexOf(u'}', i) : -1;
             if (close > i + 1 && close - i - 1 <= 6 && readHex(code, i + 1, int(close - i - 1), &v) && v <= 0x10FFFF) {
                 out += QString::fromUcs4(&v, 1);
                 i = close + 1;
@@ -120,14 +123,45 @@ struct HtmlView::Impl {
     BlockStore store;
     BlockPieces pieces;
     bool hasSet = false;
+    QString closing;
+    // The tags each written-on block starts inside: the blocks that have
+    // any, in order, with their tags among the distinct ones.
+    std::vector<std::pair<int, int>> opened;
+    QStringList distinctOpened;
+    // The tags open after the last block, when it was written on.
+    std::optional<QString> openAtEnd;
 
-    void startBlock(const QString& html)
+    void startBlock(const QString& html, const QString& tags)
     {
         store.startBlock();
         store.append(html);
         pieces.addBlock();
-        for (Cut& cut : htmlCuts(html))
+        for (Cut& cut : htmlCuts(html, tags))
             pieces.cutLast(std::move(cut));
+        if (tags.isEmpty())
+            return;
+        qsizetype k = distinctOpened.indexOf(tags);
+        if (k < 0) {
+            k = distinctOpened.size();
+            distinctOpened << tags;
+        }
+        opened.push_back({store.count() - 1, int(k)});
+    }
+
+    QString openedBefore(int block) const
+    {
+        const auto it = std::lower_bound(opened.begin(), opened.end(), std::pair(block, 0));
+        return it != opened.end() && it->first == block ? distinctOpened[it->second] : QString();
+    }
+
+    void clear()
+    {
+        store.clear();
+        pieces.clear();
+        closing.clear();
+        opened.clear();
+        distinctOpened.clear();
+        openAtEnd.reset();
     }
 };
 
@@ -143,15 +177,14 @@ HtmlView::~HtmlView() = default;
 
 void HtmlView::setDocumentHTML(const QString& html)
 {
-    d->store.clear();
-    d->pieces.clear();
+    d->clear();
     d->hasSet = !html.isEmpty();
     if (d->hasSet)
-        d->startBlock(html);
+        d->startBlock(html, {});
     resetBlocks(d->pieces.count());
 }
 
-QString HtmlView::documentHTML() const { return d->store.all(); }
+QString HtmlView::documentHTML() const { return d->store.all() + d->closing; }
 
 void HtmlView::execScript(const QString& code, const QString& language)
 {
@@ -200,9 +233,23 @@ void HtmlView::execScript(const QString& code, const QString& language)
 void HtmlView::writeln(const QString& html) { add(html, true); }
 void HtmlView::write(const QString& html) { add(html, false); }
 
-void HtmlView::add(const QString& html, bool lineEnd)
+void HtmlView::writeOn(const QString& html)
 {
-    d->startBlock(html);
+    QString opened;
+    if (d->openAtEnd)
+        opened = *d->openAtEnd;
+    else if (const int last = d->store.count() - 1; last >= 0)
+        opened = openTagsAfter({}, d->store.text(last));
+    add(html, false, opened);
+    d->openAtEnd = openTagsAfter(opened, html);
+}
+
+void HtmlView::setClosingTags(const QString& tags) { d->closing = tags; }
+
+void HtmlView::add(const QString& html, bool lineEnd, const QString& opened)
+{
+    d->openAtEnd.reset();
+    d->startBlock(html, opened);
     if (lineEnd)
         d->store.append(QByteArrayView("\n"));
     blocksChanged(d->pieces.firstPiece(d->store.count() - 1), d->pieces.count());
@@ -233,7 +280,8 @@ void HtmlView::fillBlock(int block, QTextDocument& doc) const
     if (span.to < 0 && bytes.endsWith('\n'))
         bytes.chop(1);
     bytes = bytes.sliced(span.from, (span.to < 0 ? bytes.size() : span.to) - span.from);
-    doc.setHtml(htmlForLayout(span.open + QString::fromUtf8(bytes)));
+    const QString opened = where.piece == 0 ? d->openedBefore(where.block) : span.open;
+    doc.setHtml(htmlForLayout(opened + QString::fromUtf8(bytes)));
 }
 
 bool HtmlView::continuesPrevious(int block) const { return d->pieces.locate(block).piece > 0; }

@@ -3,7 +3,9 @@
 //
 // The document is set whole (or emptied) and grows by fragments that the
 // script "document.writeln('...');" appends. Each fragment is its own block:
-// tags left open in one do not reach the next. The view keeps the source
+// tags left open in one do not reach the next. A document written on
+// (writeOn) grows instead as one document would: each such fragment starts
+// with the tags left open before it. The view keeps the source
 // text compactly and lays out only the blocks on screen, each through Qt's
 // rich-text engine, so appending costs the same whatever the length of the
 // conversation. It runs no script and fetches nothing from the network:
@@ -42,6 +44,12 @@ public:
     // What writeln and write do with their (unescaped) argument.
     void writeln(const QString& html);
     void write(const QString& html);
+    // Appends html as the continuation of the document: it is shown inside
+    // the inline tags left open by the block before it.
+    void writeOn(const QString& html);
+    // The tags that end the source text, after every block; they show
+    // nothing. setDocumentHTML() drops them.
+    void setClosingTags(const QString& tags);
 
     // Scrolls the document to pixel y; a y past the end brings the end into
     // view. x is ignored: lines wrap at the view's width.
@@ -61,7 +69,7 @@ protected:
     bool continuesPrevious(int block) const override;
 
 private:
-    void add(const QString& html, bool lineEnd);
+    void add(const QString& html, bool lineEnd, const QString& opened = {});
 
     struct Impl;
     std::unique_ptr<Impl> d;

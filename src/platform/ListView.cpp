@@ -18,6 +18,7 @@ struct Entry {
     int icon = 0;
     QStringList subItems;  // SubItems(k) is subItems[k - 1]
     std::optional<QColor> color;
+    bool checked = false;
     QString tag;
 
     QString subItem1() const { return subItems.value(0); }
@@ -47,11 +48,61 @@ void unselectBeforeRemoving(QAbstractItemView* view, int row)
 
 }  // namespace
 
-struct ListView::Impl final : QAbstractTableModel {
+// Rows appended while a list is being filled reach its views in one
+// insertion, announced when the filling ends, or before any other change,
+// so the views never meet a row they were not told of.
+template <class Model>
+struct FillableModel : Model {
+    virtual int storedRows() const = 0;
+
+    int rowsShown() const { return filling ? announced : storedRows(); }
+    bool shown(int row) const { return row < rowsShown(); }
+    // Around storing count rows at the end.
+    void beginAppend(int count)
+    {
+        if (!filling)
+            this->beginInsertRows({}, storedRows(), storedRows() + count - 1);
+    }
+    void endAppend()
+    {
+        if (!filling)
+            this->endInsertRows();
+    }
+    void announce()
+    {
+        if (!filling || announced == storedRows())
+            return;
+        this->beginInsertRows({}, announced, storedRows() - 1);
+        announced = storedRows();
+        this->endInsertRows();
+    }
+    void startFilling()
+    {
+        if (filling++ == 0)
+            announced = storedRows();
+    }
+    void finishFilling()
+    {
+        announce();
+        --filling;
+    }
+    // After rows were removed or all were reset, before the views hear of it.
+    void rowsGone()
+    {
+        if (filling)
+            announced = storedRows();
+    }
+
+    int filling = 0;    // fillings open
+    int announced = 0;  // while filling: the rows the views know of
+};
+
+struct ListView::Impl final : FillableModel<QAbstractTableModel> {
     SlotList<Entry> entries;
     SlotIndex byText;
     SlotIndex bySubItem1;
     QStringList headers;
+    bool checkBoxes = false;
     QList<QPixmap> pictures;
     QPixmap noPicture;  // transparent, as big as the first picture
 
@@ -67,26 +118,30 @@ struct ListView::Impl final : QAbstractTableModel {
     }
     Entry& entry(int position) { return const_cast<Entry&>(std::as_const(*this).entry(position)); }
 
+    int storedRows() const override { return entries.count(); }
+
     int append(Entry e)
     {
         const int position = entries.count();
-        beginInsertRows({}, position, position);
+        beginAppend(1);
         const QString text = e.text;
         const QString key = e.subItem1();
         const int slot = entries.append(std::move(e));
         byText.insert(text, slot);
         bySubItem1.insert(key, slot);
-        endInsertRows();
+        endAppend();
         return position;
     }
 
     void removeAt(int position)
     {
+        announce();
         beginRemoveRows({}, position, position);
         const int slot = entries.slotAt(position);
         const Entry e = entries.take(position);
         byText.erase(e.text, slot);
         bySubItem1.erase(e.subItem1(), slot);
+        rowsGone();
         endRemoveRows();
         if (entries.compact())
             reindex();
@@ -98,11 +153,13 @@ struct ListView::Impl final : QAbstractTableModel {
         entries.clear();
         byText.clear();
         bySubItem1.clear();
+        rowsGone();
         endResetModel();
     }
 
     void setHeaders(const QStringList& texts)
     {
+        announce();
         beginResetModel();
         headers = texts;
         endResetModel();
@@ -131,13 +188,14 @@ struct ListView::Impl final : QAbstractTableModel {
         while (e.subItems.size() < k)
             e.subItems.append(QString());
         e.subItems[k - 1] = value;
-        if (k < columnCount({}))
+        if (k < columnCount({}) && shown(position))
             emit dataChanged(index(position, k), index(position, k));
     }
 
     void rowChanged(int position, int firstColumn, int lastColumn)
     {
-        emit dataChanged(index(position, firstColumn), index(position, lastColumn));
+        if (shown(position))
+            emit dataChanged(index(position, firstColumn), index(position, lastColumn));
     }
 
     QList<int> positions(const SlotIndex::Slots& found, int limit = -1) const
@@ -150,12 +208,24 @@ struct ListView::Impl final : QAbstractTableModel {
         return r;
     }
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : entries.count(); }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rowsShown(); }
     int columnCount(const QModelIndex& parent) const override
     {
         return parent.isValid() ? 0 : std::max(1, int(headers.size()));
     }
-    Qt::ItemFlags flags(const QModelIndex& index) const override { return entryFlags(index); }
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        const Qt::ItemFlags f = entryFlags(index);
+        return checkBoxes && index.column() == 0 ? f | Qt::ItemIsUserCheckable : f;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!checkBoxes || !index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
+            return false;
+        entries.at(index.row()).checked = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
@@ -180,6 +250,10 @@ struct ListView::Impl final : QAbstractTableModel {
             return e.icon >= 1 && e.icon <= pictures.size() ? pictures[e.icon - 1] : noPicture;
         case Qt::ForegroundRole:
             return e.color ? QVariant(QBrush(*e.color)) : QVariant();
+        case Qt::CheckStateRole:
+            if (!checkBoxes || column != 0)
+                return {};
+            return e.checked ? Qt::Checked : Qt::Unchecked;
         default:
             return {};
         }
@@ -216,8 +290,8 @@ void ListView::setImageList(const QList<QPixmap>& pictures)
         d->noPicture.fill(Qt::transparent);
         setIconSize(pictures.first().deviceIndependentSize().toSize());
     }
-    if (count() > 0)
-        emit d->dataChanged(d->index(0, 0), d->index(count() - 1, 0), {Qt::DecorationRole});
+    if (d->rowsShown() > 0)
+        emit d->dataChanged(d->index(0, 0), d->index(d->rowsShown() - 1, 0), {Qt::DecorationRole});
 }
 
 int ListView::count() const { return d->entries.count(); }
@@ -229,6 +303,8 @@ void ListView::remove(int position)
     d->removeAt(position);
 }
 void ListView::clear() { d->removeAll(); }
+void ListView::startFilling() { d->startFilling(); }
+void ListView::finishFilling() { d->finishFilling(); }
 
 QString ListView::text(int position) const { return d->entry(position).text; }
 int ListView::smallIcon(int position) const { return d->entry(position).icon; }
@@ -253,6 +329,19 @@ void ListView::setForeColor(int position, const QColor& color)
 QString ListView::tag(int position) const { return d->entry(position).tag; }
 void ListView::setTag(int position, const QString& value) { d->entry(position).tag = value; }
 
+void ListView::setCheckBoxes(bool on)
+{
+    d->checkBoxes = on;
+    if (count() > 0)
+        emit d->dataChanged(d->index(0, 0), d->index(count() - 1, 0));
+}
+bool ListView::checked(int position) const { return d->entry(position).checked; }
+void ListView::setChecked(int position, bool on)
+{
+    d->entry(position).checked = on;
+    d->rowChanged(position, 0, 0);
+}
+
 int ListView::find(const QString& text) const
 {
     const int slot = d->byText.first(text);
@@ -272,6 +361,7 @@ void ListView::select(int position)
         return;
     }
     d->check(position);
+    d->announce();
     setCurrentIndex(d->index(position, 0));
 }
 
@@ -282,19 +372,23 @@ void ListView::mouseReleaseEvent(QMouseEvent* event)
     QTreeView::mouseReleaseEvent(event);
 }
 
-struct ListBox::Impl final : QAbstractListModel {
+struct ListBox::Impl final : FillableModel<QAbstractListModel> {
     SlotList<QString> items;
+
+    int storedRows() const override { return items.count(); }
 
     void append(const QString& text)
     {
-        beginInsertRows({}, items.count(), items.count());
+        beginAppend(1);
         items.append(text);
-        endInsertRows();
+        endAppend();
     }
     void removeAt(int position)
     {
+        announce();
         beginRemoveRows({}, position, position);
         items.take(position);
+        rowsGone();
         endRemoveRows();
         items.compact();
     }
@@ -302,10 +396,11 @@ struct ListBox::Impl final : QAbstractListModel {
     {
         beginResetModel();
         items.clear();
+        rowsGone();
         endResetModel();
     }
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : items.count(); }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rowsShown(); }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (!index.isValid() || role != Qt::DisplayRole)
@@ -336,6 +431,8 @@ void ListBox::removeItem(int position)
     d->removeAt(position);
 }
 void ListBox::clear() { d->removeAll(); }
+void ListBox::startFilling() { d->startFilling(); }
+void ListBox::finishFilling() { d->finishFilling(); }
 QString ListBox::item(int position) const
 {
     return position >= 0 && position < count() ? d->items.at(position) : QString();
@@ -349,6 +446,7 @@ void ListBox::setListIndex(int position)
     }
     if (position < 0 || position >= count())
         throw RuntimeError(errInvalidPropertyValue, QStringLiteral("Invalid property value"));
+    d->announce();
     setCurrentIndex(d->index(position, 0));
 }
 QString ListBox::selectedText() const

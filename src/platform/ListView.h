@@ -38,6 +38,9 @@ public:
     int add(const QString& text, int smallIcon = 0);
     void remove(int position);
     void clear();
+    // See Filling.
+    void startFilling();
+    void finishFilling();
 
     QString text(int position) const;
     int smallIcon(int position) const;
@@ -47,6 +50,11 @@ public:
     void setSubItem(int position, int k, const QString& value);
     std::optional<QColor> foreColor(int position) const;
     void setForeColor(int position, const QColor& color);
+    // A check box before each entry's text, which the user ticks; entries
+    // start unticked.
+    void setCheckBoxes(bool on);
+    bool checked(int position) const;
+    void setChecked(int position, bool on);
     // A value the entry carries and never shows (the original's Tag).
     QString tag(int position) const;
     void setTag(int position, const QString& value);
@@ -89,6 +97,8 @@ public:
     void addItem(const QString& text);
     void removeItem(int position);
     void clear();
+    void startFilling();  // see Filling
+    void finishFilling();
     QString item(int position) const;
     // ListIndex: the selected position, or -1; Text: the selected item or "".
     int listIndex() const;
@@ -103,6 +113,22 @@ signals:
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
+};
+
+// While one lives, the entries added to a list reach its views in one
+// insertion, when it ends: a names reply of hundreds of nicks costs the
+// views what one nick costs. The list itself takes each at once, so finding
+// and counting go on as usual.
+template <class List>
+class Filling {
+public:
+    explicit Filling(List* list) : list_(list) { list_->startFilling(); }
+    ~Filling() { list_->finishFilling(); }
+    Filling(const Filling&) = delete;
+    Filling& operator=(const Filling&) = delete;
+
+private:
+    List* list_;
 };
 
 }  // namespace platform

@@ -124,6 +124,11 @@ int LogBox::lineCount() const
     return open + (store.bytes(open).isEmpty() ? 0 : 1);
 }
 
+qsizetype LogBox::storageBytes() const
+{
+    return d->store.memoryUsed() + layoutMemory() + qsizetype(d->runs.capacity() * sizeof(Impl::Run));
+}
+
 void LogBox::fillBlock(int block, QTextDocument& doc) const
 {
     const BlockPieces::Where where = d->pieces.locate(block);

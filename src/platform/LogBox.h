@@ -26,6 +26,7 @@ public:
     QString text() const;  // with "\n" line ends
     void clear();
     int lineCount() const;  // finished lines, plus the open last one when not empty
+    qsizetype storageBytes() const;  // what the box keeps of its text
 
 protected:
     void fillBlock(int block, QTextDocument& doc) const override;

@@ -162,7 +162,7 @@ TEST_F(RoomWindows, PrivateLinesGoToOneWindowPerPartner)
     EXPECT_EQ(VentanasPrivado.count(), 4) << "ana, Ana and the own nick";
     const auto conversation = [](const QString& nick) {
         frmPrivado* w = VentanasPrivado.first(frmPrivado::captionFor(nick));
-        return w ? w->conversation() : QStringLiteral("(no window)");
+        return w ? w->RichTextBox1 : QStringLiteral("(no window)");
     };
     const QString b = QStringLiteral("\x02 "), o = QStringLiteral("\x0f");
     EXPECT_EQ(conversation(QStringLiteral("ana")),

@@ -1,5 +1,6 @@
 // The client against a real ngircd: it connects, registers, joins its room
 // at the end of the message of the day; a second client sees it and talks.
+#include "AlertWatch.h"
 #include "AppFixture.h"
 #include "Ngircd.h"
 #include "core/Function.h"
@@ -8,10 +9,16 @@
 #include "platform/HtmlView.h"
 #include "platform/ColorSwatch.h"
 #include "platform/ListView.h"
+#include "platform/LogBox.h"
 #include "platform/ToggleButton.h"
 #include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
+#include "windows/frmAlert.h"
+#include "windows/frmContestador.h"
+#include "windows/frmPrivado.h"
+#include "windows/frmServer.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -213,4 +220,43 @@ TEST_F(RealServer, AStyledDecoratedLineReachesAnotherClientByteForByte)
     ASSERT_FALSE(got.isEmpty());
     EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2).toUtf8(),
               QByteArray("\x03" "12\xC2\xAB\x0F\x0F\x02\x03" "0,8\x03" "04hola sala\x0F\x0F\x03" "03\xC2\xBB\x0F"));
+}
+
+TEST_F(RealServer, APrivateLineOpensAWindowBehindAnAlertAndTheAnswersReachThePartner)
+{
+    PrivadosEnVentanas = true;
+    frmIRC* irc = connectClient();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("trovelin")) >= 0; }, 8000));
+    IrcPeer ana(ngircd.port(), QStringLiteral("ana"));
+    ASSERT_TRUE(ana.isRegistered());
+    AlertWatch watch;
+
+    ana.send(QStringLiteral("PRIVMSG trovelin :hola, estas?"));
+    frmPrivado* w = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        w = VentanasPrivado.first(frmPrivado::captionFor(QStringLiteral("ana")));
+        return w && w->isVisible();
+    }, 8000));
+    ASSERT_EQ(watch.shown().size(), 1u);
+    EXPECT_EQ(watch.shown()[0].title, QStringLiteral("Privado Con : ana"));
+    EXPECT_EQ(w->windowStateValue(), platform::vbMinimized);
+
+    w->Text1->setText(QStringLiteral("si, aqui estoy"));
+    w->Command1->click();
+    EXPECT_FALSE(ana.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG ana : si, aqui estoy")}).isEmpty());
+
+    // The auto-answer, with private windows off: two quick lines, one answer.
+    PrivadosEnVentanas = false;
+    frmContestador* contestador = frmContestador::instance();
+    contestador->Text1->setPlainText(QStringLiteral("Ahora no, (USUARIO)"));
+    contestador->Check1->setChecked(true);
+    ana.send(QStringLiteral("PRIVMSG trovelin :uno"));
+    ana.send(QStringLiteral("PRIVMSG trovelin :dos"));
+    EXPECT_FALSE(ana.waitFor({QStringLiteral("PRIVMSG ana : Ahora no, ana")}).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frmServer::instance()->RichTextBox1->text().contains(QStringLiteral("PRIVMSG trovelin :dos")); },
+        5000));
+    irc->send(QStringLiteral("PRIVMSG ana :fin"));
+    ASSERT_FALSE(ana.waitFor({QStringLiteral("PRIVMSG ana :fin")}).isEmpty());
+    EXPECT_EQ(ana.received().filter(QStringLiteral("Ahora no")).size(), 1);
 }

@@ -134,10 +134,80 @@ TEST(HtmlCuts, EachPieceLooksAsItsPartOfTheWhole)
 TEST(HtmlCuts, ShortFragmentsAndFragmentsWithBlockTagsStayWhole)
 {
     const QString line = QStringLiteral("<b> ana :</B>  ") + QString(kPieceLength - 40, u'a');
-    const QString coloured = QStringLiteral("<font color='red' STYLE='background: blue'>x</font>").repeated(8000);
+    const QString coloured = QStringLiteral("<font color='red' STYLE='background: blue'>x</font>");
     EXPECT_TRUE(htmlCuts(line).empty());
     EXPECT_FALSE(htmlCuts(line + line).empty());
     EXPECT_TRUE(htmlCuts(line + QStringLiteral("<center>fin</center>") + line).empty());
     EXPECT_TRUE(htmlCuts(QString(3 * kPieceLength, u' ')).empty()) << "no cut before a blank";
-    EXPECT_TRUE(htmlCuts(coloured).empty()) << "a piece is as long as the text it shows";
+    // A piece weighs what it shows, each tag as four characters.
+    EXPECT_TRUE(htmlCuts(coloured.repeated(800)).empty());
+    EXPECT_FALSE(htmlCuts(coloured.repeated(1000)).empty());
+}
+
+// A document written on, fragment after fragment with tags left open
+// across them, looks as the same text set whole: each block starts inside
+// the tags open before it, and a long one is cut with them too.
+TEST(HtmlCuts, AWrittenOnDocumentLooksAsTheWholeOfIt)
+{
+    std::mt19937 random(11);
+    std::vector<QString> fragments;
+    for (int n = 0; n < 60; ++n)
+        fragments.push_back(longFragment(random, 40).chopped(int(QStringLiteral("</font></b></u><br>").size())) +
+                            QStringLiteral("<br>"));
+    fragments.push_back(longFragment(random, 30000).chopped(int(QStringLiteral("</font></b></u><br>").size())) +
+                        QStringLiteral("<br>"));
+    // Tags still open where a long one is cut.
+    fragments.push_back(QStringLiteral("</b></u></font><u><font color='red' STYLE='background: white'>abre<br>"));
+    fragments.push_back(QStringLiteral("texto largo ").repeated(2000) + QStringLiteral("<br>"));
+    fragments.push_back(QStringLiteral("<b> ana :</B>  ultima<br>"));
+    PieceView view;
+    QString whole;
+    for (const QString& f : fragments) {
+        view.writeOn(f);
+        whole += f;
+    }
+    view.setClosingTags(QStringLiteral("</u></b></font>"));
+    EXPECT_EQ(view.documentHTML(), whole + QStringLiteral("</u></b></font>"));
+    ASSERT_GT(view.blockCount(), int(fragments.size())) << "the long one is cut";
+
+    // Line ends are a line break in the whole and a block end in the view.
+    const auto visible = [](std::vector<Look> looks) {
+        std::erase_if(looks, [](const Look& l) { return l.c == u'\n' || l.c == QChar::LineSeparator; });
+        return looks;
+    };
+    QTextDocument doc;
+    doc.setHtml(htmlForLayout(whole));
+    std::vector<Look> expected, shown;
+    addLooks(doc, expected);
+    for (int block = 0; block < view.blockCount(); ++block) {
+        QTextDocument piece;
+        view.fillBlock(block, piece);
+        addLooks(piece, shown);
+    }
+    expected = visible(expected);
+    shown = visible(shown);
+    ASSERT_EQ(shown.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(shown[i], expected[i]) << "character " << i << " of " << expected.size();
+}
+
+TEST(HtmlCuts, OpenTagsFollowHowQtClosesThem)
+{
+    const struct {
+        const char* opened;
+        const char* html;
+        const char* after;
+    } cases[] = {
+        {"", "<b>uno<u>dos", "<b><u>"},
+        {"<b><u>", "</u>tres", "<b>"},
+        {"<b><u>", "</b>cierra los dos", ""},
+        {"<b>", "</u>no hay u abierta", "<b>"},
+        {"", "<font color='red'>a</font></font><font color='blue'>b", "<font color='blue'>"},
+        {"<font color='red'>", "<br><img src='x.gif'>c", "<font color='red'>"},
+        {"<B>", "</b>", ""},
+        {"", "<center>bloque</center><b", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(openTagsAfter(QString::fromLatin1(c.opened), QString::fromLatin1(c.html)), QString::fromLatin1(c.after))
+            << c.opened << " + " << c.html;
 }

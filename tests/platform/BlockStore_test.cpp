@@ -30,18 +30,26 @@ TEST(BlockStore, BlocksReadBackExactlyAcrossPackedChunks)
     EXPECT_EQ(store.all(), all);
 }
 
+// A block that outgrows its chunk moves whole to a chunk of its own; the
+// blocks before it stay where they were, also when there are none.
 TEST(BlockStore, ABlockLargerThanAChunkStaysWhole)
 {
-    BlockStore store;
-    store.startBlock();
-    store.append(QStringLiteral("corto"));
-    store.startBlock();
     const QString big(600 * 1024, u'z');
-    store.append(big.left(1000));
-    store.append(big.mid(1000));
-    store.startBlock();
-    store.append(QStringLiteral("fin"));
-    EXPECT_EQ(store.text(0), QStringLiteral("corto"));
-    EXPECT_EQ(store.text(1), big);
-    EXPECT_EQ(store.text(2), QStringLiteral("fin"));
+    const std::vector<QStringList> cases = {
+        {QStringLiteral("corto"), big, QStringLiteral("fin")},
+        {big, QStringLiteral("fin")},
+        {QStringLiteral("corto"), QString(), big, QString(), big},
+    };
+    for (const QStringList& blocks : cases) {
+        BlockStore store;
+        for (const QString& block : blocks) {
+            store.startBlock();
+            store.append(QStringView(block).left(1000));
+            store.append(QStringView(block).mid(1000));
+        }
+        ASSERT_EQ(store.count(), blocks.size());
+        for (int i = 0; i < store.count(); ++i)
+            EXPECT_EQ(store.text(i).size(), blocks[i].size()) << i;
+        EXPECT_EQ(store.all(), blocks.join(QString()));
+    }
 }

@@ -300,6 +300,61 @@ TEST_F(UserListTest, LongRandomSequenceMatchesPlainList)
     expectSameAsReference(nicks, hosts);
 }
 
+// Entries added while the lists are being filled reach the views in one
+// insertion; the lists find and count them at once, and whatever else
+// happens meanwhile first tells the views of the rows before it. Qt's model
+// checker watches every step.
+TEST_F(UserListTest, AFillingReachesTheViewsInOneInsertion)
+{
+    add("antes", 1, std::nullopt);
+    QSignalSpy inserted(list->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy boxInserted(box->model(), &QAbstractItemModel::rowsInserted);
+    {
+        const Filling<ListView> filling(list);
+        const Filling<ListBox> fillingTwin(box);
+        for (int i = 0; i < 100; ++i) {
+            const QString nick = QString("n%1").arg(i);
+            ASSERT_EQ(list->find(nick), -1);
+            box->addItem(nick);
+            ASSERT_EQ(list->add(nick, 4), i + 1);
+            ref.rows.push_back({nick, 4, {}, {}});
+            ASSERT_EQ(list->find(nick), i + 1);
+        }
+        list->setSubItem(50, 1, "host");  // a row the views have not met yet
+        ref.rows[50].subItem1 = "host";
+        EXPECT_EQ(list->count(), 101);
+        EXPECT_EQ(list->model()->rowCount(), 1) << "the views meet the rows at the end";
+        EXPECT_TRUE(inserted.isEmpty());
+    }
+    ASSERT_EQ(inserted.size(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 1);
+    EXPECT_EQ(inserted[0][2].toInt(), 100);
+    ASSERT_EQ(boxInserted.size(), 1);
+    expectSameAsReference({"n0", "n99"}, {"host"});
+
+    // A removal, a selection or a clear while filling tells the views first.
+    {
+        const Filling<ListView> filling(list);
+        const Filling<ListBox> fillingTwin(box);
+        for (const QString nick : {"uno", "dos"}) {
+            box->addItem(nick);
+            list->add(nick, 1);
+            ref.rows.push_back({nick, 1, {}, {}});
+        }
+        remove(0);
+        list->select(list->count() - 1);
+        box->setListIndex(box->count() - 1);
+        EXPECT_EQ(list->selectedPosition(), list->count() - 1);
+        EXPECT_EQ(box->selectedText(), "dos");
+        expectSameAsReference({"uno", "dos", "antes"}, {});
+        clear();
+        box->addItem("tres");
+        list->add("tres", 1);
+        ref.rows.push_back({"tres", 1, {}, {}});
+    }
+    expectSameAsReference({"tres"}, {});
+}
+
 TEST(SlotList, RenumbersOnlyWhenMostSlotsAreDead)
 {
     SlotList<int> list;
@@ -507,3 +562,26 @@ TEST_F(UserListTest, ATagTravelsWithItsEntryAndIsNeverShown)
 }
 
 }  // namespace
+
+TEST_F(UserListTest, CheckBoxesAreTickedByTheUserAndByTheProgram)
+{
+    for (const char* nick : {"ana", "bea", "carlos"})
+        add(nick, 1, std::nullopt);
+    list->setCheckBoxes(true);
+    list->setChecked(2, true);
+    // The box before the text: a click there ticks the entry, a click on
+    // the text only selects it.
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 8, row.center().y()));
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(second.right() - 5, second.center().y()));
+    EXPECT_TRUE(list->checked(0));
+    EXPECT_FALSE(list->checked(1));
+    EXPECT_TRUE(list->checked(2));
+    EXPECT_EQ(list->selectedPosition(), 1);
+    EXPECT_EQ(list->text(0), QStringLiteral("ana"));
+    EXPECT_THROW(list->setChecked(3, true), RuntimeError);
+    clear();
+    add("ana", 1, std::nullopt);
+    EXPECT_FALSE(list->checked(0)) << "a new entry starts unticked";
+}

@@ -2,6 +2,7 @@
 
 #include "core/Function.h"
 #include "platform/Form.h"
+#include "windows/frmAlert.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ void AppFixture::SetUp()
     QFile::remove(filePath(QStringLiteral("Parlowen.nt")));
     qputenv("TROVELIN_HOME", home.path().toLocal8Bit());
     Function::ResetState();
+    frmAlert::Tick = 0;
 }
 
 void AppFixture::TearDown()
