@@ -7,10 +7,11 @@
 // them back, the team and game windows, a second room in its own window
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
-// private conversation, the auto-answer and the message to many, the room
-// list with its menu, a change of the main room, an invitation, and the
-// favourite rooms, one of them on a second server at PORT + 1 when one
-// listens there.
+// private conversation, the auto-answer and the message to many; then the
+// tools: registration, the robot with a file loaded and running, and the
+// server console after a few hundred lines; last the room list with its
+// menu, a change of the main room, an invitation, and the favourite rooms,
+// one of them on a second server at PORT + 1 when one listens there.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -20,6 +21,7 @@
 #include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
+#include "platform/AppFiles.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
@@ -31,6 +33,7 @@
 #include "windows/frmInvita.h"
 #include "windows/frmMultiPrivados.h"
 #include "windows/frmPrivado.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
 #include "windows/frmRoom.h"
@@ -41,10 +44,12 @@
 #include <QCheckBox>
 #include <QScreen>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
@@ -356,6 +361,38 @@ int main(int argc, char** argv)
         many->ListView1->setChecked(i, true);
     shot(many, "22-multiprivados");
 
+    frmRegistrador* registro = frmRegistrador::instance();
+    registro->Show();
+    registro->Text1->setText(QStringLiteral("marta@correo.es"));
+    registro->Text5->setText(QStringLiteral("tertulia"));
+    registro->Text8->setText(QStringLiteral("charla libre"));
+    shot(registro, "23-registro");
+
+    // The robot with a file of its own, two entries posted.
+    const QString robotFile = platform::FilesPath(QStringLiteral("robot.txt"));
+    platform::writeUtf8Lines(robotFile, {QStringLiteral("Buenas noches a todos :)"),
+                                         QStringLiteral("_.-+ Vexlo-TeaM +-._"),
+                                         QStringLiteral("Quien escucha musica?, yo"),
+                                         QStringLiteral("\"Hasta luego, amigos\"")});
+    Function::CargaRobot(robotFile, *irc->List1);
+    if (auto* tabs = irc->findChild<QTabWidget*>())
+        tabs->setCurrentWidget(irc->Frame5);
+    irc->Command24_Click();
+    irc->Timer2_Timer();
+    irc->Timer2_Timer();
+    irc->raise();
+    wait(500);
+    shot(irc, "24-robot");
+    irc->Command25_Click();
+
+    // The console after a few hundred lines.
+    for (int i = 1; i <= 300; ++i)
+        luis.say("PRIVMSG #amistad :linea " + QByteArray::number(i) + " para la consola");
+    frmServer::instance()->Show();
+    frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
+    wait(800);
+    shot(frmServer::instance(), "25-server-busy");
+
     // The network's rooms in the room list, a few dozen of them.
     ana.say("JOIN #Amigos");
     size_t next = 0;
@@ -366,7 +403,7 @@ int main(int argc, char** argv)
         crowd[next++ % crowd.size()]->say("JOIN #" + QByteArray(name));  // ngircd lets one user into ten rooms
     irc->Command12->click();
     wait(1000);
-    shot(irc, "23-room-list");
+    shot(irc, "26-room-list");
     const int amigos = [&] {
         for (int r = 0; r < irc->ListView2->count(); ++r)
             if (irc->listedRoom(r) == QStringLiteral("#Amigos"))
@@ -377,21 +414,21 @@ int main(int argc, char** argv)
     const QRect listed = irc->ListView2->visualRect(irc->ListView2->model()->index(amigos, 0));
     irc->ListView2_MouseUp(Qt::RightButton, listed.center());
     wait(400);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/24-room-list-menu.png"));
-    std::printf("%s/24-room-list-menu.png\n", qPrintable(outDir));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/27-room-list-menu.png"));
+    std::printf("%s/27-room-list-menu.png\n", qPrintable(outDir));
     irc->msalas->hide();
     irc->mproom->trigger();
     wait(800);
     ana.say("PRIVMSG #Amigos :bienvenida a Amigos, marta :)");
     wait(500);
-    shot(irc, "25-main-room-changed");
+    shot(irc, "28-main-room-changed");
 
     // An invitation, accepted.
     irc->Command5->click();
     ana.say("INVITE marta #fiesta");
     wait(500);
     if (frmInvita* invita = frmInvita::loadedInstance())
-        shot(invita, "26-invitation");
+        shot(invita, "29-invitation");
 
     // Favourite rooms: this one, two more, and one on a second server.
     frmFavoritos* favoritos = frmFavoritos::instance();
@@ -408,11 +445,11 @@ int main(int argc, char** argv)
     Function::CanalActual = here;
     Function::PuertoIRC = port;
     favoritos->move(irc->geometry().topRight() - QPoint(300, -120));
-    shot(favoritos, "27-favoritos");
+    shot(favoritos, "30-favoritos");
     favoritos->lstCanales->setListIndex(3);
     favoritos->lstCanales_Click();
     wait(1500);
-    shot(irc, "28-favourite-elsewhere");
+    shot(irc, "31-favourite-elsewhere");
     std::fflush(stdout);
     std::_Exit(0);
 }
