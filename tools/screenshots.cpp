@@ -8,8 +8,8 @@
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
 // private conversation, the auto-answer and the message to many; then the
-// tools: registration, the robot with a file loaded and running, and the
-// server console after a few hundred lines.
+// tools: registration, the robot with a file loaded and running, the server
+// console after a few hundred lines, and the operator panel.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -27,6 +27,7 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
 #include "windows/frmPrivado.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
@@ -37,6 +38,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QScreen>
 #include <QDir>
 #include <QGroupBox>
@@ -387,6 +389,23 @@ int main(int argc, char** argv)
     frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
     wait(800);
     shot(frmServer::instance(), "25-server-busy");
+
+    // The operator panel, opened by the console's own command, with the
+    // rooms of the room list and a few nicks in its lists (not sent: the
+    // server would refuse them, since marta is no operator here).
+    irc->Command12_Click();
+    wait(800);
+    frmServer::instance()->Text1->setText(QStringLiteral("/open CTRL"));
+    frmServer::instance()->CmdCommando_Click();
+    frmOperador* panel = frmOperador::instance();
+    for (const char* nick : {"ana", "carmen"})
+        panel->List1->addItem(QString::fromLatin1(nick));
+    for (const char* nick : {"hugo_bar", "jorge", "rita"})
+        panel->List2->addItem(QString::fromLatin1(nick));
+    panel->Text1->setText(QStringLiteral("lucho"));
+    panel->Combo1->setCurrentIndex(0);
+    panel->move(120, 120);
+    shot(panel, "26-moderador");
     std::fflush(stdout);
     std::_Exit(0);
 }
