@@ -8,10 +8,11 @@
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
 // private conversation, the auto-answer and the message to many; then the
-// tools: registration, the robot with a file loaded and running, and the
-// server console after a few hundred lines; last the room list with its
-// menu, a change of the main room, an invitation, and the favourite rooms,
-// one of them on a second server at PORT + 1 when one listens there.
+// tools: registration, the robot with a file loaded and running, the server
+// console after a few hundred lines, and the operator panel; last the room
+// list with its menu, a change of the main room, an invitation, and the
+// favourite rooms, one of them on a second server at PORT + 1 when one
+// listens there.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -32,6 +33,7 @@
 #include "windows/frmFavoritos.h"
 #include "windows/frmInvita.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
 #include "windows/frmPrivado.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
@@ -42,6 +44,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QScreen>
 #include <QDir>
 #include <QGroupBox>
@@ -393,6 +396,23 @@ int main(int argc, char** argv)
     wait(800);
     shot(frmServer::instance(), "25-server-busy");
 
+    // The operator panel, opened by the console's own command, with the
+    // rooms of the room list and a few nicks in its lists (not sent: the
+    // server would refuse them, since marta is no operator here).
+    irc->Command12_Click();
+    wait(800);
+    frmServer::instance()->Text1->setText(QStringLiteral("/open CTRL"));
+    frmServer::instance()->CmdCommando_Click();
+    frmOperador* panel = frmOperador::instance();
+    for (const char* nick : {"ana", "carmen"})
+        panel->List1->addItem(QString::fromLatin1(nick));
+    for (const char* nick : {"hugo_bar", "jorge", "rita"})
+        panel->List2->addItem(QString::fromLatin1(nick));
+    panel->Text1->setText(QStringLiteral("lucho"));
+    panel->Combo1->setCurrentIndex(0);
+    panel->move(120, 120);
+    shot(panel, "26-moderador");
+
     // The network's rooms in the room list, a few dozen of them.
     ana.say("JOIN #Amigos");
     size_t next = 0;
@@ -403,7 +423,7 @@ int main(int argc, char** argv)
         crowd[next++ % crowd.size()]->say("JOIN #" + QByteArray(name));  // ngircd lets one user into ten rooms
     irc->Command12->click();
     wait(1000);
-    shot(irc, "26-room-list");
+    shot(irc, "27-room-list");
     const int amigos = [&] {
         for (int r = 0; r < irc->ListView2->count(); ++r)
             if (irc->listedRoom(r) == QStringLiteral("#Amigos"))
@@ -414,21 +434,21 @@ int main(int argc, char** argv)
     const QRect listed = irc->ListView2->visualRect(irc->ListView2->model()->index(amigos, 0));
     irc->ListView2_MouseUp(Qt::RightButton, listed.center());
     wait(400);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/27-room-list-menu.png"));
-    std::printf("%s/27-room-list-menu.png\n", qPrintable(outDir));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/28-room-list-menu.png"));
+    std::printf("%s/28-room-list-menu.png\n", qPrintable(outDir));
     irc->msalas->hide();
     irc->mproom->trigger();
     wait(800);
     ana.say("PRIVMSG #Amigos :bienvenida a Amigos, marta :)");
     wait(500);
-    shot(irc, "28-main-room-changed");
+    shot(irc, "29-main-room-changed");
 
     // An invitation, accepted.
     irc->Command5->click();
     ana.say("INVITE marta #fiesta");
     wait(500);
     if (frmInvita* invita = frmInvita::loadedInstance())
-        shot(invita, "29-invitation");
+        shot(invita, "30-invitation");
 
     // Favourite rooms: this one, two more, and one on a second server.
     frmFavoritos* favoritos = frmFavoritos::instance();
@@ -445,11 +465,11 @@ int main(int argc, char** argv)
     Function::CanalActual = here;
     Function::PuertoIRC = port;
     favoritos->move(irc->geometry().topRight() - QPoint(300, -120));
-    shot(favoritos, "30-favoritos");
+    shot(favoritos, "31-favoritos");
     favoritos->lstCanales->setListIndex(3);
     favoritos->lstCanales_Click();
     wait(1500);
-    shot(irc, "31-favourite-elsewhere");
+    shot(irc, "32-favourite-elsewhere");
     std::fflush(stdout);
     std::_Exit(0);
 }

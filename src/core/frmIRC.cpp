@@ -24,6 +24,7 @@
 #include "windows/frmContestador.h"
 #include "windows/frmFavoritos.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
@@ -132,8 +133,9 @@ void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {
-    // The operator panel comes later; without rights the refusal comes now.
-    if (!EsOperador)
+    if (EsOperador)
+        frmOperador::instance()->Show();
+    else
         MsgBox(QStringLiteral("No puedes ejecutar comandos de Operador, no tienes o no estas autorizado a ese nivel."),
                vbInformation, QStringLiteral("Mensaje de Cliente"));
 }
