@@ -27,7 +27,6 @@
 #include "windows/frmicon.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
@@ -156,9 +155,7 @@ void frmIRC::Command8_Click()
         dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"));
     if (file.isEmpty())
         return;
-    QFile out(file);
-    const QByteArray bytes = (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8();
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+    if (!writeFileWhole(file, (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8()))
         MsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
 }
 
