@@ -25,3 +25,11 @@ std::vector<QString> listTexts(const platform::ListView& list)
         out.push_back(list.text(i));
     return out;
 }
+
+QStringList listBoxItems(const platform::ListBox& list)
+{
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i);
+    return out;
+}

@@ -1,10 +1,12 @@
 #pragma once
 // A user list's entries as the tests compare them.
 #include <QString>
+#include <QStringList>
 #include <ostream>
 #include <vector>
 
 namespace platform {
+class ListBox;
 class ListView;
 }
 
@@ -23,3 +25,5 @@ std::vector<QString> listTexts(const platform::ListView& list);
 
 // The own nick's colour, &HF4B795.
 inline const QString kOwnColour = QStringLiteral("#95b7f4");
+// A list box's items, in order.
+QStringList listBoxItems(const platform::ListBox& list);
