@@ -49,7 +49,7 @@ TEST_F(RobotFile, FieldsBecomeEntriesWithoutTheBanner)
         writeFile(QStringLiteral("robot.txt"), c.file);
         irc->List1->clear();
         CargaRobot(filePath(QStringLiteral("robot.txt")), *irc->List1);
-        EXPECT_EQ(listBoxItems(*irc->List1), c.entries) << c.name;
+        EXPECT_EQ(boxItems(*irc->List1), c.entries) << c.name;
     }
 }
 
@@ -59,7 +59,7 @@ TEST_F(RobotFile, NoPathOrNoFileAddsNothing)
     irc->List1->addItem(QStringLiteral("antes"));
     CargaRobot(QString(), *irc->List1);
     CargaRobot(filePath(QStringLiteral("no-existe.txt")), *irc->List1);
-    EXPECT_EQ(listBoxItems(*irc->List1), QStringList{QStringLiteral("antes")});
+    EXPECT_EQ(boxItems(*irc->List1), QStringList{QStringLiteral("antes")});
 }
 
 TEST_F(RobotFile, ReplaceAllSearchesOnAfterEachReplacement)
@@ -209,7 +209,7 @@ TEST_F(Robot, OpenLoadsAFileAndCancelKeepsTheList)
     const QString robot = filePath(QStringLiteral("robot.txt"));
     dialogs.expectOpenFile(robot);
     irc->Command22->click();
-    EXPECT_EQ(listBoxItems(*irc->List1), (QStringList{QStringLiteral("hola"), QStringLiteral("que tal")}));
+    EXPECT_EQ(boxItems(*irc->List1), (QStringList{QStringLiteral("hola"), QStringLiteral("que tal")}));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     const Prompt& first = dialogs.shown().back();
     EXPECT_EQ(first.title, QStringLiteral("Cargar Robot"));

@@ -75,8 +75,8 @@ TEST_F(Operador, GivingRightsAndBanningSendOneNickAndKeepIt)
         EXPECT_EQ(nextLine(), c.sent);
         EXPECT_EQ(c.list->item(c.list->count() - 1), c.nick);
     }
-    EXPECT_EQ(listBoxItems(*w->List1), (QStringList{"ana", ""}));
-    EXPECT_EQ(listBoxItems(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
+    EXPECT_EQ(boxItems(*w->List1), (QStringList{"ana", ""}));
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
 }
 
 TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
@@ -104,13 +104,13 @@ TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
         click(c.list, 1);
         c.remove->click();
         EXPECT_EQ(nextLine(), c.sent);
-        EXPECT_EQ(listBoxItems(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
         EXPECT_EQ(c.list->listIndex(), -1);
 
         // Again without a new choice: neither "luis" again nor "pepe".
         c.remove->click();
         expectNothingSent();
-        EXPECT_EQ(listBoxItems(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
     }
 }
 
@@ -188,6 +188,6 @@ TEST_F(OperadorDisconnected, AKickedNickLoadsItHiddenAndRefusedLinesStillChangeT
     w->Command4->click();
     expectSendRefused();
     w->Command5->click();
-    EXPECT_EQ(listBoxItems(*w->List1), QStringList{QStringLiteral("ana")});
-    EXPECT_EQ(listBoxItems(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
+    EXPECT_EQ(boxItems(*w->List1), QStringList{QStringLiteral("ana")});
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
 }

@@ -26,10 +26,10 @@ std::vector<QString> listTexts(const platform::ListView& list)
     return out;
 }
 
-QStringList listBoxItems(const platform::ListBox& list)
+QStringList boxItems(const platform::ListBox& box)
 {
     QStringList out;
-    for (int i = 0; i < list.count(); ++i)
-        out << list.item(i);
+    for (int i = 0; i < box.count(); ++i)
+        out << box.item(i);
     return out;
 }

@@ -8,7 +8,7 @@
 namespace platform {
 class ListBox;
 class ListView;
-}
+}  // namespace platform
 
 struct ListEntry {
     QString text;
@@ -23,7 +23,8 @@ std::vector<ListEntry> listEntries(const platform::ListView& list);
 // Just the texts, in order.
 std::vector<QString> listTexts(const platform::ListView& list);
 
+// A list box's items, in order.
+QStringList boxItems(const platform::ListBox& box);
+
 // The own nick's colour, &HF4B795.
 inline const QString kOwnColour = QStringLiteral("#95b7f4");
-// A list box's items, in order.
-QStringList listBoxItems(const platform::ListBox& list);
