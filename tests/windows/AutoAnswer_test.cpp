@@ -23,19 +23,6 @@ protected:
         w->Check1->setChecked(true);
         return w;
     }
-    // What the client sent since the last call, once it has handled
-    // everything the server sent before.
-    QStringList sent()
-    {
-        const QString pong = QStringLiteral("PONG :hecho%1").arg(++calls);
-        server.sends(QStringLiteral("PING :hecho%1").arg(calls));
-        EXPECT_TRUE(server.clientSent(pong));
-        QStringList lines = server.lines();
-        lines.removeAll(pong);
-        server.clearLines();
-        return lines;
-    }
-    int calls = 0;
 };
 
 TEST_F(AutoAnswer, EachSenderGetsTheirOwnNickAndTheTimeAndTheTextStaysAsWritten)
@@ -44,7 +31,7 @@ TEST_F(AutoAnswer, EachSenderGetsTheirOwnNickAndTheTimeAndTheTextStaysAsWritten)
     frmContestador* w = on(text);
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :hola"));
     server.sends(QStringLiteral(":bea!b@h PRIVMSG yo :buenas"));
-    const QStringList lines = sent();
+    const QStringList lines = sentLines();
     ASSERT_EQ(lines.size(), 2) << lines.join(u'\n').toStdString();
     const QString time = QStringLiteral("\\d\\d:\\d\\d:\\d\\d");
     for (const auto& [line, nick] : {std::pair(lines[0], QStringLiteral("ana")), std::pair(lines[1], QStringLiteral("bea"))})
@@ -64,17 +51,17 @@ TEST_F(AutoAnswer, TheBoxSwitchesItAndItsCaptionNamesTheNextClick)
     EXPECT_FALSE(w->Check1->isChecked()) << "off at every start";
     w->Text1->setPlainText(QStringLiteral("ocupado"));
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :hola"));
-    EXPECT_TRUE(sent().isEmpty());
+    EXPECT_TRUE(sentLines().isEmpty());
 
     w->Check1->click();
     EXPECT_EQ(w->Check1->text(), QStringLiteral("Desactivar"));
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :hola"));
-    EXPECT_EQ(sent(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
+    EXPECT_EQ(sentLines(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
 
     w->Check1->click();
     EXPECT_EQ(w->Check1->text(), QStringLiteral("Activar"));
     server.sends(QStringLiteral(":bea!b@h PRIVMSG yo :hola"));
-    EXPECT_TRUE(sent().isEmpty());
+    EXPECT_TRUE(sentLines().isEmpty());
 }
 
 TEST_F(AutoAnswer, ItAnswersOnlyWhatReachesTheEndOfThePrivateBranch)
@@ -95,7 +82,7 @@ TEST_F(AutoAnswer, ItAnswersOnlyWhatReachesTheEndOfThePrivateBranch)
         PublicarPrivados = c.publicar;
         frmContestador::instance()->Respondidos.clear();
         server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :hola"));
-        QStringList lines = sent();
+        QStringList lines = sentLines();
         for (QString& l : lines)
             l.remove(platform::Chr(15));
         EXPECT_EQ(lines, c.expected) << c.enVentanas << c.enChat << c.publicar;
@@ -112,17 +99,17 @@ TEST_F(AutoAnswer, NeverTheOwnNickNorACtcpAndEachSenderOnceAMinute)
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :uno"));
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :dos"));
     server.sends(QStringLiteral(":Ana!a@h PRIVMSG yo :tres"));
-    EXPECT_EQ(sent(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
+    EXPECT_EQ(sentLines(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
 
     // A minute later she is answered again.
     w->Respondidos[QStringLiteral("ana")] -= frmContestador::kPausa;
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :cuatro"));
-    EXPECT_EQ(sent(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
+    EXPECT_EQ(sentLines(), QStringList{QStringLiteral("PRIVMSG ana : ocupado")});
 
     // An empty answer sends nothing.
     w->Text1->setPlainText(QStringLiteral("  "));
     server.sends(QStringLiteral(":bea!b@h PRIVMSG yo :hola"));
-    EXPECT_TRUE(sent().isEmpty());
+    EXPECT_TRUE(sentLines().isEmpty());
 }
 
 TEST_F(AutoAnswer, AceptarKeepsTheTextInTheSettingsAndHides)
@@ -140,7 +127,7 @@ TEST_F(AutoAnswer, AceptarKeepsTheTextInTheSettingsAndHides)
     EXPECT_TRUE(readFile(QStringLiteral("Parlowen.nt")).contains("\r\nContestadora=Vuelvo a las (HORA), (USUARIO)"));
 
     server.sends(QStringLiteral(":ana!a@h PRIVMSG yo :hola"));
-    ASSERT_EQ(sent().size(), 1);
+    ASSERT_EQ(sentLines().size(), 1);
     w->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frmContestador* fresh = frmContestador::instance();

@@ -45,12 +45,7 @@ protected:
             EXPECT_EQ(w->Command2->isEnabled(), !running || w->IndiceEnvio == 0) << "tick " << ticks;
         }
         EXPECT_EQ(w->IndiceEnvio, 0);
-        server.sends(QStringLiteral("PING :fin"));
-        EXPECT_TRUE(server.clientSent(QStringLiteral("PONG :fin")));
-        QStringList lines = server.lines();
-        lines.removeAll(QStringLiteral("PONG :fin"));
-        server.clearLines();
-        return {ticks, lines};
+        return {ticks, sentLines()};
     }
 };
 
