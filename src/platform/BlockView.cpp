@@ -304,7 +304,7 @@ void BlockView::refresh()
 {
     syncScrollBar();
     // Painted now, so that the round knows what painting cost.
-    repaint();
+    viewport()->repaint();
 }
 
 void BlockView::syncScrollBar()

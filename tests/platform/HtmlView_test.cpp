@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -287,6 +288,26 @@ TEST_F(ShownView, ScrollingToTheEndShowsTheLastFragmentAndStaysThere)
     EXPECT_EQ(bottomBlock(), 249);
     QApplication::processEvents();
     EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+}
+
+// What reaches the screen, not only what the view would paint when asked:
+// the window's pixels come to match the view's own drawing of its lines.
+TEST_F(ShownView, TheScreenShowsTheNewLines)
+{
+    const auto darkPixels = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width() - 20; ++x)  // the scroll bar aside
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const auto onScreen = [&] { return view.screen()->grabWindow(view.winId()).toImage(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return darkPixels(onScreen()) == 0; }, 5000));
+    writeLines(30, QStringLiteral("<b>negrita</b>"));
+    const QImage own = view.grab().toImage();
+    ASSERT_GT(darkPixels(own), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen() == own; }, 5000))
+        << darkPixels(onScreen()) << " dark pixels on screen, " << darkPixels(own) << " in the view's drawing";
 }
 
 TEST_F(ShownView, WhenTheUserHasScrolledUpAppendsDoNotMoveTheView)
