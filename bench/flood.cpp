@@ -19,15 +19,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
-    if (!irc) {
-        std::fprintf(stderr, "the client did not connect\n");
+    if (!irc)
         return 1;
-    }
 
     const int total = 100000;
     QByteArray flood;
     flood.reserve(total * 80);
-    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
+    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
                            "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
     for (int i = 0; i < total; ++i)
         flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) +
@@ -40,17 +38,18 @@ int main(int argc, char** argv)
     const double before = bench::residentMiB();
     QElapsedTimer clock;
     clock.start();
+    const double cpu = bench::cpuMs();
     server.sendPaced(flood);
     if (!server.waitForReceived("PONG :fin")) {
         std::fprintf(stderr, "flood: no PONG\n");
         return 1;
     }
-    const double seconds = clock.elapsed() / 1000.0;
+    const double seconds = clock.elapsed() / 1000.0, cpuSeconds = (bench::cpuMs() - cpu) / 1000.0;
     flood.clear();
     bench::Server::waitUntil([] { return false; }, 500);  // the last repaints
     const double after = bench::residentMiB(), peak = bench::peakMiB();
-    std::printf("flood: %d lines to the PONG in %.2f s: %.0f lines/s; view holds %d, console %d\n", total, seconds,
-                total / seconds, irc->DHTMLEdit1->fragmentCount(), console->lineCount());
+    std::printf("flood: %d lines to the PONG in %.2f s (processor %.2f s): %.0f lines/s; view holds %d, console %d\n",
+                total, seconds, cpuSeconds, total / seconds, irc->DHTMLEdit1->fragmentCount(), console->lineCount());
     std::printf("memory: before %.1f MiB, after %.1f MiB (+%.1f), peak %.1f MiB (+%.1f); history kept: view %.1f MiB, "
                 "console %.1f MiB\n",
                 before, after, after - before, peak, peak - before, irc->DHTMLEdit1->storageBytes() / 1048576.0,

@@ -6,6 +6,7 @@
 //   bench_htmlview --show OUT a window with the welcome page and some lines,
 //                             grabbed to OUT (and OUT with "-top" before its
 //                             extension for the start of the conversation)
+#include "common/BenchSupport.h"
 #include "platform/HtmlView.h"
 #include "platform/LogBox.h"
 
@@ -182,6 +183,7 @@ void benchLog(int lines)
 
 int main(int argc, char** argv)
 {
+    bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     constexpr int lines = 100000;

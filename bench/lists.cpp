@@ -4,6 +4,7 @@
 // lookups and the parts, single joins and parts with the events handled after
 // each, as they arrive from the server. The cost per operation should not
 // grow with N.
+#include "common/BenchSupport.h"
 #include "platform/ListView.h"
 
 #include <QApplication>
@@ -131,8 +132,7 @@ void run(int n)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     for (const int n : {100, 1000, 10000})
         run(n);

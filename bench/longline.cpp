@@ -1,8 +1,8 @@
 // The worst single lines a server can send, each through the real socket
 // with the main window shown and the server console open, each followed by
 // a PING. Prints the time to the PONG, and to the moment every view has
-// painted the line (main view, status box, console log). Goal: each well
-// under a quarter of a second.
+// painted the line (main view, status box, console log), and the processor
+// time until then. Goal: each well under a quarter of a second.
 //
 //   bench_longline            every line
 //   bench_longline N          the N-th line alone (for a profiler)
@@ -24,10 +24,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
-    if (!irc) {
-        std::fprintf(stderr, "the client did not connect\n");
+    if (!irc)
         return 1;
-    }
     frmServer* console = frmServer::instance();
     console->Show();
     QApplication::processEvents();
@@ -48,6 +46,7 @@ int main(int argc, char** argv)
         server.clearReceived();
         QElapsedTimer clock;
         clock.start();
+        const double cpu = bench::cpuMs();
         server.send(c.line + "\r\nPING :" + token + "\r\n");
         if (!server.waitForReceived("PONG :" + token, 600000)) {
             std::fprintf(stderr, "%s: no PONG\n", c.name);
@@ -57,7 +56,8 @@ int main(int argc, char** argv)
         for (const QWidget* view : views)
             const_cast<QWidget*>(view)->repaint();
         const double shown = clock.nsecsElapsed() / 1e6;
-        std::printf("%-34s %7.1f kB  PONG %9.1f ms  shown %9.1f ms\n", c.name, c.line.size() / 1000.0, pong, shown);
+        std::printf("%-34s %7.1f kB  PONG %8.1f ms  shown %8.1f ms (processor %6.1f ms)\n", c.name,
+                    c.line.size() / 1000.0, pong, shown, bench::cpuMs() - cpu);
         std::fflush(stdout);
         if (show) {
             const QString dir = QString::fromLocal8Bit(argv[2]);

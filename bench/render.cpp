@@ -11,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     Function::ResetState();
     frmIRC* irc = frmIRC::instance();

@@ -140,7 +140,7 @@ inline double timeToPong(Server& server, const QByteArray& lines, const char* to
 }
 
 // The main window shown and connected to server as "yo" for "#sala";
-// null when it did not register.
+// null, said on stderr, when it did not register.
 inline frmIRC* connectShown(Server& server)
 {
     Function::ResetState();
@@ -151,8 +151,10 @@ inline frmIRC* connectShown(Server& server)
     Function::ServidorIRC = QStringLiteral("127.0.0.1");
     Function::PuertoIRC = server.port();
     irc->ConnectarChat();
-    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000))
+    if (!server.waitForClient() || !server.waitForReceived("USER ", 5000)) {
+        std::fprintf(stderr, "the client did not connect\n");
         return nullptr;
+    }
     return irc;
 }
 

@@ -181,9 +181,8 @@ struct EmoticonTable {
 // replace does: two characters match when they fold alike, which for code
 // characters is when the alphabet gives them the same number. Adds the pairs
 // that the tags bring, inside and at both ends. Returns whether it replaced
-// any.
-// The text is written into spare, whose buffers are kept from one pass to
-// the next, and the two are swapped.
+// any. The new text is written into spare, whose buffers serve one pass
+// after the other, and the two are swapped.
 bool replaceCode(CodedText& t, CodedText& spare, const Emoticon& e, PairSet& present)
 {
     const qsizetype length = e.letters.size();

@@ -303,13 +303,16 @@ std::vector<Cut> htmlCuts(QStringView html, QStringView opened)
     OpenTags open(opened);
     enum class Item { Text, Blank, Inline, Other };
     qsizetype lastCut = 0, pendingAt = 0, bytesToLastCut = 0;
-    qsizetype shown = 0;  // characters shown since the last cut
+    // What the piece since the last cut costs to lay out: its characters, and
+    // each tag as much as a few, since every change of format is one more
+    // run to shape.
+    qsizetype weight = 0;
     std::optional<Cut> pending;  // a place to cut, if the text after it is no blank
     bool afterFitting = false;  // a cut may follow the items so far
     bool afterBlank = false;
     // Past the length, a cut waits a little for a word's beginning, where the
     // short line that ends the piece looks like any line wrapped at a word.
-    auto time = [&] { return shown >= kPieceLength && (afterBlank || shown >= kPieceLength + 256); };
+    auto time = [&] { return weight >= kPieceLength && (afterBlank || weight >= kPieceLength + 256); };
     for (qsizetype i = 0; i < html.size();) {
         Item item = Item::Text;
         qsizetype end = i + 1;
@@ -344,10 +347,9 @@ std::vector<Cut> htmlCuts(QStringView html, QStringView opened)
             cuts.push_back(std::move(*pending));
             pending.reset();
             lastCut = pendingAt;
-            shown = 0;
+            weight = 0;
         }
-        if (item == Item::Text || item == Item::Blank)
-            ++shown;
+        weight += item == Item::Inline ? 4 : 1;
         // Blanks after a line break keep it last in its piece, where
         // htmlForLayout would drop it as the fragment's closing break.
         if (item != Item::Blank)

@@ -16,11 +16,12 @@ namespace platform {
 QString htmlForLayout(QStringView html);
 
 // Where a fragment longer than a piece is cut, in bytes of its UTF-8, with
-// the inline tags open at each cut. A cut stands between two pieces of text
-// or inline tags, never next to a line break (the whole would show a break
-// there that the pieces copy without), nor before a blank (a piece drops the
-// blanks it begins with): each piece then looks and copies as its part of
-// the whole. A fragment with block tags is not cut: chat lines have none.
+// the inline tags open at each cut; a tag weighs as four characters. A cut
+// stands between two pieces of text or inline tags, never next to a line
+// break (the whole would show a break there that the pieces copy without),
+// nor before a blank (a piece drops the blanks it begins with): each piece
+// then looks and copies as its part of the whole. A fragment with block tags
+// is not cut: chat lines have none.
 // opened holds the tags already open where the fragment begins ("<b><u>"),
 // which the fragment may close.
 std::vector<Cut> htmlCuts(QStringView html, QStringView opened = {});

@@ -89,7 +89,9 @@ QString unescapeScriptString(const QString& code, qsizetype start, qsizetype* en
             }
             break;
         case 'u': {
-            const qsizetype close = i < n && code[i] == u'{' ? QStringView(code).first(std::min(n, i + 8)).indexOf(u'}', i) : -1;
+            // "\u{...}" holds six digits at most: the search for its "}" ends there.
+            const qsizetype close =
+                i < n && code[i] == u'{' ? QStringView(code).first(std::min(n, i + 8)).indexOf(u'}', i) : -1;
             if (close > i + 1 && close - i - 1 <= 6 && readHex(code, i + 1, int(close - i - 1), &v) && v <= 0x10FFFF) {
                 out += QString::fromUcs4(&v, 1);
                 i = close + 1;
