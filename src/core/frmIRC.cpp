@@ -23,11 +23,11 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
@@ -125,6 +125,8 @@ void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
 
 void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
 
+void frmIRC::Command14_Click() { frmRegistrador::instance()->Show(); }
+
 void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 
 void frmIRC::Command16_Click()
@@ -154,12 +156,11 @@ void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 void frmIRC::Command8_Click()
 {
     const QString file =
-        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"));
+        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"), chatFile_);
     if (file.isEmpty())
         return;
-    QFile out(file);
-    const QByteArray bytes = (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8();
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+    chatFile_ = file;
+    if (!writeFileWhole(file, (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8()))
         MsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
 }
 

@@ -6,19 +6,26 @@
 
 #include <QObject>
 #include <type_traits>
+#include <utility>
 
 namespace platform {
+
+// A template of its own, so the call not taken is never compiled: inside the
+// lambda below clang would check it.
+template <class Body, class... Args>
+void callHandler(const Body& body, Args&&... args)
+{
+    if constexpr (std::is_invocable_v<const Body&, Args...>)
+        body(std::forward<Args>(args)...);
+    else
+        body();
+}
 
 template <class Sender, class Signal, class Body>
 QMetaObject::Connection on(Sender* sender, Signal signal, QObject* context, const char* handler, Body body)
 {
     return QObject::connect(sender, signal, context, [handler, body](auto&&... args) {
-        guard(handler, [&] {
-            if constexpr (std::is_invocable_v<Body, decltype(args)...>)
-                body(args...);
-            else
-                body();
-        });
+        guard(handler, [&] { callHandler(body, std::forward<decltype(args)>(args)...); });
     });
 }
 

@@ -1,6 +1,7 @@
 // The main window as a whole: start-up, the option flags, the marquee, the
 // toolbar's actions and the two ways out.
 #include "ConnectedClient.h"
+#include "FileSizeLimit.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/Dialogs.h"
@@ -119,6 +120,19 @@ TEST_F(StartUp, ClearThenSaveWritesAnEmptyDocument)
     irc->Command7_Click();
     dialogs.expectSaveFile(file);
     irc->Command8_Click();
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("\r\n"));
+    saved.close();
+
+    // A write that fails midway keeps the conversation saved before.
+    irc->New_msg(QString(200, u'x'));
+    dialogs.expectSaveFile(file);
+    dialogs.expectMsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
+    {
+        const FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.active());
+        irc->Command8_Click();
+    }
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("\r\n"));
     saved.close();

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace Function;
 
@@ -259,4 +260,20 @@ TEST_F(RealServer, APrivateLineOpensAWindowBehindAnAlertAndTheAnswersReachThePar
     irc->send(QStringLiteral("PRIVMSG ana :fin"));
     ASSERT_FALSE(ana.waitFor({QStringLiteral("PRIVMSG ana :fin")}).isEmpty());
     EXPECT_EQ(ana.received().filter(QStringLiteral("Ahora no")).size(), 1);
+}
+
+TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)
+{
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    frmIRC* irc = connectBesides(peer);
+    writeFile(QStringLiteral("robot.txt"), "buenas noches\r\n_.-+ Vexlo-TeaM +-._que tal, todo bien\r\n");
+    dialogs.expectOpenFile(filePath(QStringLiteral("robot.txt")));
+    irc->Command22->click();
+    irc->Command24->click();  // the real timer: 1.5 s, then 1 s a line
+    for (const QString& entry : {QStringLiteral("buenas noches"), QStringLiteral("que tal"), QStringLiteral("todo bien")}) {
+        const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")}, 8000);
+        EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2), QString(2, QChar(15)) + entry + QString(3, QChar(15)));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !irc->Timer2->isActive(); }, 5000));
+    EXPECT_EQ(irc->List1->listIndex(), -1);
 }
