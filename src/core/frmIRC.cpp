@@ -22,7 +22,9 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
+#include "windows/frmFavoritos.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
 #include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
@@ -131,8 +133,9 @@ void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {
-    // The operator panel comes later; without rights the refusal comes now.
-    if (!EsOperador)
+    if (EsOperador)
+        frmOperador::instance()->Show();
+    else
         MsgBox(QStringLiteral("No puedes ejecutar comandos de Operador, no tienes o no estas autorizado a ese nivel."),
                vbInformation, QStringLiteral("Mensaje de Cliente"));
 }
@@ -142,6 +145,8 @@ void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 void frmIRC::Command6_Click() { frmContestador::instance()->Show(); }
 
 void frmIRC::Command17_Click() { frmMultiPrivados::instance()->Show(); }
+
+void frmIRC::Command33_Click() { frmFavoritos::instance()->Show(); }
 
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 

@@ -11,6 +11,7 @@
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/ToggleButton.h"
+#include "windows/frmOperador.h"
 #include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmAlert.h"
@@ -276,4 +277,24 @@ TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return !irc->Timer2->isActive(); }, 5000));
     EXPECT_EQ(irc->List1->listIndex(), -1);
+}
+
+TEST_F(RealServer, TheRoomsOperatorGivesRightsToAnotherClientAndBansIt)
+{
+    frmIRC* irc = connectClient();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return EsOperador; }, 8000)) << "the first in a room is its operator";
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    peer.send(QStringLiteral("JOIN #sala"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("testigo")) >= 0; }, 5000));
+
+    irc->Command16->click();
+    frmOperador* panel = frmOperador::loadedInstance();
+    ASSERT_NE(panel, nullptr);
+    panel->Text1->setText(QStringLiteral("testigo"));
+    panel->Command4->click();
+    EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("MODE #sala +o testigo")}).isEmpty());
+    panel->Command5->click();
+    EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("MODE #sala +b testigo")}).isEmpty());
+    EXPECT_EQ(panel->List1->item(0), QStringLiteral("testigo"));
+    EXPECT_EQ(panel->List2->item(0), QStringLiteral("testigo"));
 }
