@@ -261,7 +261,7 @@ QWidget* frmIRC::buildSidePanel()
     ListView2 = new ListView;
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setToolTip(QStringLiteral("Todas las salas del servidor/All server rooms"));
-    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {160, 70});
+    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {150, 60});
     p6->addWidget(ListView2);
     Picture6->hide();
     msalas = new QMenu(QStringLiteral("Sala"), this);
