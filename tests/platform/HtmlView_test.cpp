@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -36,6 +38,17 @@ QImage filledImage(QSize size, QColor color)
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
     return image;
+}
+
+// Where the scroll bar's thumb is when the view shows the end.
+QPoint endOfGroove(const QScrollBar& bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.subControls = QStyle::SC_All;
+    const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
+    return QPoint(groove.center().x(), groove.bottom() - 2);
 }
 
 // A view on screen (offscreen), as the user sees it.
@@ -191,6 +204,25 @@ TEST(HtmlViewSource, ScriptsThatAreNotAWriteAreRefused)
     EXPECT_EQ(view.documentHTML(), QStringLiteral("antes\nsin punto y coma\n"));
 }
 
+// The skin's style sheet sets every widget's font when it is polished: a
+// view laid out before it was ever shown uses that font too.
+TEST(HtmlViewLayout, AViewNeverShownLaysOutInTheFontOfTheStyleSheet)
+{
+    struct Sheet {
+        const QString before = qApp->styleSheet();
+        ~Sheet() { qApp->setStyleSheet(before); }
+    } sheet;
+    qApp->setStyleSheet(QStringLiteral("QWidget { font-size: 30pt; }"));
+    HtmlView hidden, shown;
+    for (HtmlView* view : {&hidden, &shown}) {
+        view->resize(360, 240);
+        view->writeln("hola" + tail);
+    }
+    shown.show();
+    EXPECT_GT(shown.blockHeight(0), 30);
+    EXPECT_EQ(hidden.blockHeight(0), shown.blockHeight(0));
+}
+
 TEST_F(ServedPictures, AServedPictureMakesItsLineTallerAndAMissingGifFallsBackToPng)
 {
     picture(QStringLiteral("Brisolo/IconCG/07.png"), QSize(40, 40));
@@ -332,9 +364,13 @@ TEST_F(ShownView, WhenTheUserHasScrolledUpAppendsDoNotMoveTheView)
 TEST_F(ShownView, TheScrollBarAndTheWheelMoveThroughTheHistory)
 {
     writeLines(300);
-    QApplication::processEvents();
+    // Dragged to the top at once, before the scroll bar's repaint round.
     QScrollBar* bar = view.verticalScrollBar();
-    bar->setValue(0);
+    const QPoint thumb = endOfGroove(*bar);
+    const QPoint above(thumb.x(), -50);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(bar, above);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, above);
     EXPECT_EQ(topBlock(), 0);
     EXPECT_EQ(view.blockRect(0).top(), 2);
 
