@@ -89,7 +89,6 @@ void frmIRC::Form_Load()
     txtSala->setText(TextoMarquesina);
     Text1->setText(TextoBienvenida);
     Marquesina->start();
-    Timer3->start();
 }
 
 void frmIRC::Form_Unload(qint16& Cancel)

@@ -1,6 +1,7 @@
 // The operator panel: the lines its buttons send for the main room, the two
 // lists they keep, and invitations to the rooms of the room list.
 #include "ConnectedClient.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/ListView.h"
@@ -14,18 +15,6 @@
 
 using namespace platform;
 using namespace Function;
-
-namespace {
-
-QStringList entries(const ListBox& list)
-{
-    QStringList all;
-    for (int i = 0; i < list.count(); ++i)
-        all << list.item(i);
-    return all;
-}
-
-}  // namespace
 
 class Operador : public ConnectedClient {
 protected:
@@ -86,8 +75,8 @@ TEST_F(Operador, GivingRightsAndBanningSendOneNickAndKeepIt)
         EXPECT_EQ(nextLine(), c.sent);
         EXPECT_EQ(c.list->item(c.list->count() - 1), c.nick);
     }
-    EXPECT_EQ(entries(*w->List1), (QStringList{"ana", ""}));
-    EXPECT_EQ(entries(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
+    EXPECT_EQ(boxItems(*w->List1), (QStringList{"ana", ""}));
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
 }
 
 TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
@@ -115,13 +104,13 @@ TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
         click(c.list, 1);
         c.remove->click();
         EXPECT_EQ(nextLine(), c.sent);
-        EXPECT_EQ(entries(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
         EXPECT_EQ(c.list->listIndex(), -1);
 
         // Again without a new choice: neither "luis" again nor "pepe".
         c.remove->click();
         expectNothingSent();
-        EXPECT_EQ(entries(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
     }
 }
 
@@ -199,6 +188,6 @@ TEST_F(OperadorDisconnected, AKickedNickLoadsItHiddenAndRefusedLinesStillChangeT
     w->Command4->click();
     expectSendRefused();
     w->Command5->click();
-    EXPECT_EQ(entries(*w->List1), QStringList{QStringLiteral("ana")});
-    EXPECT_EQ(entries(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
+    EXPECT_EQ(boxItems(*w->List1), QStringList{QStringLiteral("ana")});
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
 }
