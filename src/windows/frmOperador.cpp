@@ -99,11 +99,13 @@ void frmOperador::remove(int slot, ListBox* list, const QString& mode)
 
 void frmOperador::Command3_Click()
 {
-    // A room picked from the list goes as the server named it; a typed one gets its "#".
-    const int picked = Combo1->currentIndex();
-    const QString room = picked >= 0 && Combo1->currentText() == Combo1->itemText(picked)
-                             ? Combo1->itemData(picked).toString()
-                             : u'#' + Combo1->currentText();
+    // A listed room, picked or typed as the box shows it, goes as the server
+    // named it; any other text is a room name without its "#".
+    const QString typed = Combo1->currentText();
+    int listed = Combo1->currentIndex();
+    if (listed < 0 || Combo1->itemText(listed) != typed)
+        listed = Combo1->findText(typed, Qt::MatchFixedString);  // room names know no case
+    const QString room = listed >= 0 ? Combo1->itemData(listed).toString() : u'#' + typed;
     frmIRC::instance()->send(QStringLiteral("INVITE ") + Text2->text() + u' ' + room);
 }
 

@@ -257,6 +257,22 @@ TEST_F(Robot, AFileLoadedWhileItRunsGoesFromItsFirstEntry)
     EXPECT_FALSE(irc->Timer2->isActive());
 }
 
+TEST_F(Robot, ATickWhileAFileLoadsNeitherStopsItNorPostsAHalfLoadedList)
+{
+    load({QStringLiteral("viejo")});
+    irc->Command24->click();
+    // Due at once: the event pump run by each banner's removal meets it.
+    irc->Timer2->setInterval(0);
+    writeFile(QStringLiteral("nuevo.txt"), "_.-+ Vexlo-TeaM +-._nuevo 1\r\n_.-+ Vexlo-TeaM +-._nuevo 2\r\n");
+    dialogs.expectOpenFile(filePath(QStringLiteral("nuevo.txt")));
+    irc->Command22->click();
+    EXPECT_EQ(boxItems(*irc->List1), (QStringList{QStringLiteral("nuevo 1"), QStringLiteral("nuevo 2")}));
+    EXPECT_TRUE(irc->Timer2->isActive());
+    EXPECT_EQ(irc->List1->listIndex(), -1);
+    ASSERT_TRUE(server.waitForLines(1));
+    EXPECT_EQ(server.lines().first(), posted(QStringLiteral("nuevo 1")));
+}
+
 class RobotDisconnected : public AppFixture {};
 
 TEST_F(RobotDisconnected, StepsMoveThroughTheListAndPostNothing)

@@ -127,12 +127,13 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
 {
     w->Unload();
     receive({QStringLiteral(":srv 322 yo #sala 5 :charla"), QStringLiteral(":srv 322 yo #El 1 :x"),
-             QStringLiteral(":srv 322 yo #HotEL 7 :x")});
+             QStringLiteral(":srv 322 yo #HotEL 7 :x"), QStringLiteral(":srv 322 yo &SERVER 0 :avisos")});
     irc->Command16->click();
     w = frmOperador::loadedInstance();
-    ASSERT_EQ(w->Combo1->count(), 3);
+    ASSERT_EQ(w->Combo1->count(), 4);
     EXPECT_EQ(w->Combo1->itemText(1), QStringLiteral("El"));
     EXPECT_EQ(w->Combo1->itemText(2), QStringLiteral("HotEL"));
+    EXPECT_EQ(w->Combo1->itemText(3), QStringLiteral("&SERVER"));  // no "#" to take off
     EXPECT_EQ(w->Combo1->currentText(), QString());
 
     struct Case {
@@ -141,8 +142,12 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
     } cases[] = {
         {1, {}, "INVITE ana #El"},  // the room list shows it as "El Salvador"
         {2, {}, "INVITE ana #HotEL"},
+        {3, {}, "INVITE ana &SERVER"},
+        {-1, "&SERVER", "INVITE ana &SERVER"},  // typed as the box shows a listed room
+        {-1, "HotEL", "INVITE ana #HotEL"},
         {-1, "tertulia", "INVITE ana #tertulia"},
         {-1, "#sala", "INVITE ana ##sala"},
+        {-1, "&server", "INVITE ana &SERVER"},  // room names know no case
         {-1, "", "INVITE ana #"},
     };
     w->Text2->setText(QStringLiteral("ana"));
@@ -156,7 +161,7 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
 
     // Rooms listed later come with the next load only.
     receive({QStringLiteral(":srv 322 yo #nueva 2 :x")});
-    EXPECT_EQ(w->Combo1->count(), 3);
+    EXPECT_EQ(w->Combo1->count(), 4);
 }
 
 TEST_F(Operador, TheConsoleOpensItWithItsOwnCommandWhateverTheRights)
