@@ -37,8 +37,8 @@ public:
         return style == platform::vbYesNoQuestion ? platform::vbNo : platform::vbOK;
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 [[noreturn]] void fail(const char* what)

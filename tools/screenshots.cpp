@@ -7,7 +7,9 @@
 // them back, the team and game windows, and a second room in its own window
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
-// private conversation, the auto-answer and the message to many.
+// private conversation, the auto-answer and the message to many; then the
+// tools: registration, the robot with a file loaded and running, the server
+// console after a few hundred lines, and the operator panel.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -17,6 +19,7 @@
 #include "media/frmVexlo.h"
 #include "platform/ColorSwatch.h"
 #include "platform/EventPump.h"
+#include "platform/AppFiles.h"
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
@@ -24,7 +27,9 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
 #include "windows/frmPrivado.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmWhois.h"
 #include "windows/frmRoom.h"
@@ -33,12 +38,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QScreen>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
@@ -349,6 +357,55 @@ int main(int argc, char** argv)
     for (int i = 0; i < many->ListView1->count(); i += 2)
         many->ListView1->setChecked(i, true);
     shot(many, "22-multiprivados");
+
+    frmRegistrador* registro = frmRegistrador::instance();
+    registro->Show();
+    registro->Text1->setText(QStringLiteral("marta@correo.es"));
+    registro->Text5->setText(QStringLiteral("tertulia"));
+    registro->Text8->setText(QStringLiteral("charla libre"));
+    shot(registro, "23-registro");
+
+    // The robot with a file of its own, two entries posted.
+    const QString robotFile = platform::FilesPath(QStringLiteral("robot.txt"));
+    platform::writeUtf8Lines(robotFile, {QStringLiteral("Buenas noches a todos :)"),
+                                         QStringLiteral("_.-+ Vexlo-TeaM +-._"),
+                                         QStringLiteral("Quien escucha musica?, yo"),
+                                         QStringLiteral("\"Hasta luego, amigos\"")});
+    Function::CargaRobot(robotFile, *irc->List1);
+    if (auto* tabs = irc->findChild<QTabWidget*>())
+        tabs->setCurrentWidget(irc->Frame5);
+    irc->Command24_Click();
+    irc->Timer2_Timer();
+    irc->Timer2_Timer();
+    irc->raise();
+    wait(500);
+    shot(irc, "24-robot");
+    irc->Command25_Click();
+
+    // The console after a few hundred lines.
+    for (int i = 1; i <= 300; ++i)
+        luis.say("PRIVMSG #amistad :linea " + QByteArray::number(i) + " para la consola");
+    frmServer::instance()->Show();
+    frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
+    wait(800);
+    shot(frmServer::instance(), "25-server-busy");
+
+    // The operator panel, opened by the console's own command, with the
+    // rooms of the room list and a few nicks in its lists (not sent: the
+    // server would refuse them, since marta is no operator here).
+    irc->Command12_Click();
+    wait(800);
+    frmServer::instance()->Text1->setText(QStringLiteral("/open CTRL"));
+    frmServer::instance()->CmdCommando_Click();
+    frmOperador* panel = frmOperador::instance();
+    for (const char* nick : {"ana", "carmen"})
+        panel->List1->addItem(QString::fromLatin1(nick));
+    for (const char* nick : {"hugo_bar", "jorge", "rita"})
+        panel->List2->addItem(QString::fromLatin1(nick));
+    panel->Text1->setText(QStringLiteral("lucho"));
+    panel->Combo1->setCurrentIndex(0);
+    panel->move(120, 120);
+    shot(panel, "26-moderador");
     std::fflush(stdout);
     std::_Exit(0);
 }

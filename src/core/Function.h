@@ -13,6 +13,9 @@
 class QWidget;
 class frmPrivado;
 class frmRoom;
+namespace platform {
+class ListBox;
+}
 
 namespace Function {
 
@@ -143,6 +146,15 @@ quint16 PuertoDeTexto(const QString& text);
 
 // One row of the room list from a LIST reply; returns "".
 QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);
+
+// The robot's file: each of its fields (the run time's field input) becomes
+// an entry at the end of list, without the team's banner. An empty path or a
+// file that cannot be read adds nothing.
+void CargaRobot(const QString& path, platform::ListBox& list);
+// Every occurrence of find (in any case) in text replaced, searching on after
+// each replacement; text holds the result too. The event pump runs once per
+// replacement.
+QString ReemplazaTexto(QString& text, const QString& find, const QString& replacement);
 
 // Waits while the run time keeps handling events.
 void Espera(float seconds);

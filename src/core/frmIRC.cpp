@@ -23,6 +23,8 @@
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
 #include "windows/frmMultiPrivados.h"
+#include "windows/frmOperador.h"
+#include "windows/frmRegistrador.h"
 #include "windows/frmServer.h"
 #include "windows/frmicon.h"
 
@@ -124,12 +126,15 @@ void frmIRC::Command1_Click() { frmicon::instance()->Show(); }
 
 void frmIRC::Command36_Click() { frmAdornos::instance()->Show(); }
 
+void frmIRC::Command14_Click() { frmRegistrador::instance()->Show(); }
+
 void frmIRC::Command15_Click() { frmMedia::instance()->Show(); }
 
 void frmIRC::Command16_Click()
 {
-    // The operator panel comes later; without rights the refusal comes now.
-    if (!EsOperador)
+    if (EsOperador)
+        frmOperador::instance()->Show();
+    else
         MsgBox(QStringLiteral("No puedes ejecutar comandos de Operador, no tienes o no estas autorizado a ese nivel."),
                vbInformation, QStringLiteral("Mensaje de Cliente"));
 }
@@ -153,9 +158,10 @@ void frmIRC::Command7_Click() { DHTMLEdit1->setDocumentHTML(QString()); }
 void frmIRC::Command8_Click()
 {
     const QString file =
-        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"));
+        dialogs().saveFileName(QStringLiteral("archivos HTML (*.HTML *.HTM)"), QStringLiteral("HTM"), chatFile_);
     if (file.isEmpty())
         return;
+    chatFile_ = file;
     if (!writeFileWhole(file, (DHTMLEdit1->documentHTML() + QStringLiteral("\r\n")).toUtf8()))
         MsgBox(QStringLiteral("No se pudo guardar el archivo ") + file, vbCritical, QStringLiteral("Error"));
 }

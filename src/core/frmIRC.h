@@ -83,6 +83,16 @@ public:
     // room window's PART.
     static QString farewellText();
 
+    // --- The network's service bots ---------------------------------------------
+    // Each hands one line to send, its arguments unchecked: the nick bot
+    // takes a mail address, a confirmation code or a new password; the room
+    // bot takes the room (without "#") after its password.
+    void RegistraUsers(const QString& ResgisterMeta);
+    void ConfirmaUsers(const QString& ConfirmaMeta);
+    void CambiaPass(const QString& PassMeta);
+    void RegistraSala(const QString& PassMeta, const QString& SalaMeta, const QString& SessionMeta,
+                      const QString& DescripcionMeta);
+
     // --- Windows of further rooms and private conversations ---------------------
     // A room line, names list or private line for those windows.
     void MsgComming(const QString& EntraA, const QString& Mensajero, const QString& iMensaje);
@@ -213,6 +223,14 @@ public:
     platform::ToggleButton* Command26;  // VerMovimiento
     platform::ToggleButton* Command27;  // AutoScroll
 
+    // The robot.
+    QGroupBox* Frame5;
+    platform::ListBox* List1;  // its entries; the selection is the one posted last
+    QPushButton* Command22;    // Abrir
+    QPushButton* Command23;    // Limpiar
+    platform::ToggleButton* Command24;  // Iniciar
+    QPushButton* Command25;    // Detener
+
     QTimer* Marquesina;
     QTimer* Timer3;
     QTimer* Timer2;
@@ -244,6 +262,7 @@ public:
     void Command1_Click();
     void Command36_Click();
     void Command11_Click();
+    void Command14_Click();
     void Command15_Click();
     void Command16_Click();
     void Command28_Click();
@@ -266,6 +285,11 @@ public:
     void mnsala_Click();
     void Label3_Click();
     void Marquesina_Timer();
+    void Command22_Click();
+    void Command23_Click();
+    void Command24_Click();
+    void Command25_Click();
+    void Timer2_Timer();
 
 protected:
     void Form_Load() override;
@@ -284,6 +308,9 @@ private:
     QWidget* buildCompose();
     QWidget* buildStyle();
     void connectStyleHandlers();
+    QGroupBox* buildRobot();
+    void connectRobotHandlers();
+    void stopRobot();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
     static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
                                           const char* name);
@@ -320,4 +347,8 @@ private:
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives
     bool promoRead_ = false;  // the reply's first delivery has been handled
+    // The last files of the chat's "Guardar" and of the robot's "Abrir", apart.
+    QString chatFile_;
+    QString robotFile_;
+    bool robotStepping_ = false;
 };

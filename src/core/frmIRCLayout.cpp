@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -154,7 +155,7 @@ QFrame* frmIRC::buildToolbar()
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
     // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command14, Command33})
+    for (QPushButton* b : {Command33})
         b->setEnabled(false);
 
     // Two groups, the windows and the options, each wrapping onto further
@@ -298,7 +299,16 @@ QWidget* frmIRC::buildSidePanel()
     f1->addWidget(lstUsers);
     f1->addWidget(txtPrivMsg);
     f1->addWidget(cmdPriv, 0, Qt::AlignRight);
-    sl->addWidget(Frame1);
+    // The private line and the robot take turns in one place: the column
+    // has no room for both at the window's smallest size.
+    auto* tabs = new QTabWidget;
+    tabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    for (QGroupBox* page : {Frame1, buildRobot()}) {
+        tabs->addTab(page, page->title());
+        page->setTitle(QString());
+        page->setFlat(true);
+    }
+    sl->addWidget(tabs);
 
     // Server replies come in bursts (a message of the day, a names list):
     // the log box takes a line at constant cost.
@@ -366,6 +376,7 @@ void frmIRC::connectHandlers()
     on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
     on(Command36, &QPushButton::clicked, this, "Command36_Click", [this] { Command36_Click(); });
     on(Command11, &QPushButton::clicked, this, "Command11_Click", [this] { Command11_Click(); });
+    on(Command14, &QPushButton::clicked, this, "Command14_Click", [this] { Command14_Click(); });
     on(Command15, &QPushButton::clicked, this, "Command15_Click", [this] { Command15_Click(); });
     on(Command16, &QPushButton::clicked, this, "Command16_Click", [this] { Command16_Click(); });
     on(Command28, &QPushButton::clicked, this, "Command28_Click", [this] { Command28_Click(); });
@@ -402,10 +413,8 @@ void frmIRC::connectHandlers()
     Timer3 = new QTimer(this);
     Timer3->setInterval(100);
     connectStyleHandlers();
-    // The robot and the time-out come with their own features; until then
-    // their timers stay idle.
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(1500);
+    connectRobotHandlers();
+    // The time-out's ticks would do nothing: it stays idle.
     timTimeout = new QTimer(this);
     timTimeout->setInterval(15000);
 

@@ -128,7 +128,7 @@ bool writeUtf8Lines(const QString& path, const QStringList& lines)
     return writeFileWhole(path, out);
 }
 
-QStringList readFields(const QByteArray& bytes)
+QStringList readFields(const QByteArray& bytes, Decoder decode)
 {
     QStringList fields;
     const qsizetype n = bytes.size();
@@ -152,7 +152,7 @@ QStringList readFields(const QByteArray& bytes)
             const qsizetype open = ++i;
             while (i < n && bytes[i] != '"' && bytes[i] != '\n' && bytes[i] != '\r')
                 ++i;
-            fields << fromCp1252(bytes.mid(open, i - open));
+            fields << decode(bytes.mid(open, i - open));
             if (i < n && bytes[i] == '"')
                 ++i;
             while (!atEnd(i))  // whatever follows the closing quote up to the separator is dropped
@@ -164,19 +164,19 @@ QStringList readFields(const QByteArray& bytes)
             qsizetype end = i;
             while (end > start && (bytes[end - 1] == ' ' || bytes[end - 1] == '\t'))
                 --end;
-            fields << fromCp1252(bytes.mid(start, end - start));
+            fields << decode(bytes.mid(start, end - start));
         }
         skipSeparator();
     }
     return fields;
 }
 
-std::optional<QStringList> readFieldsOfFile(const QString& path)
+std::optional<QStringList> readFieldsOfFile(const QString& path, Decoder decode)
 {
     const auto bytes = readAll(path);
     if (!bytes)
         return std::nullopt;
-    return readFields(*bytes);
+    return readFields(*bytes, decode);
 }
 
 QString readProfileString(const QString& path, const QString& section, const QString& key, int bufferSize)

@@ -39,9 +39,12 @@ bool writeUtf8Lines(const QString& path, const QStringList& lines);
 
 // The run time's field input (Input #): fields end at commas and line ends;
 // blanks before a field are skipped, a field in double quotes is taken whole
-// (without its quotes), an unquoted field loses its trailing blanks.
-QStringList readFields(const QByteArray& fileBytes);
-std::optional<QStringList> readFieldsOfFile(const QString& path);
+// (without its quotes), an unquoted field loses its trailing blanks. Each
+// field's bytes are decoded with decode: Windows-1252, or decodeLine for a
+// text file of the user's, which may well be UTF-8.
+using Decoder = QString (*)(const QByteArray&);
+QStringList readFields(const QByteArray& fileBytes, Decoder decode = fromCp1252);
+std::optional<QStringList> readFieldsOfFile(const QString& path, Decoder decode = fromCp1252);
 
 // The profile reader: the value of key in section of an INI file, section
 // and key without regard to case, the value without surrounding blanks and

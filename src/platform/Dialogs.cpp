@@ -47,14 +47,14 @@ public:
         return ok ? answer : QString();
     }
 
-    QString openFileName(const QString& filter) override
+    QString openFileName(const QString& filter, const QString& title, const QString& start) override
     {
-        return QFileDialog::getOpenFileName(activeWindow(), QString(), QString(), filter);
+        return QFileDialog::getOpenFileName(activeWindow(), title, start, filter);
     }
 
-    QString saveFileName(const QString& filter, const QString& defaultExt) override
+    QString saveFileName(const QString& filter, const QString& defaultExt, const QString& start) override
     {
-        QFileDialog d(activeWindow(), QString(), QString(), filter);
+        QFileDialog d(activeWindow(), QString(), start, filter);
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setDefaultSuffix(defaultExt);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())

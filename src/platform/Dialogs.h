@@ -26,9 +26,12 @@ public:
     virtual int msgBox(const QString& text, int style, const QString& title) = 0;
     // Cancel gives "".
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
-    // filter in Qt's form ("archivos HTML (*.HTML *.HTM)"); "" when cancelled.
-    virtual QString openFileName(const QString& filter) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& defaultExt) = 0;
+    // filter in Qt's form ("archivos HTML (*.HTML *.HTM)"); start is the
+    // folder or file the dialog opens at; "" when cancelled.
+    virtual QString openFileName(const QString& filter, const QString& title = QString(),
+                                 const QString& start = QString()) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultExt,
+                                 const QString& start = QString()) = 0;
 };
 
 DialogHost& dialogs();

@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 #include "platform/Handlers.h"
 #include "platform/LogBox.h"
+#include "windows/frmOperador.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,8 +35,10 @@ frmServer::frmServer()
 void frmServer::CmdCommando_Click()
 {
     const QString text = Text1->text();
-    // "/open CTRL" opens the operator panel, which comes later; nothing is sent.
-    if (!text.contains(QStringLiteral("/open CTRL")))
+    // The panel's own command, whatever the user's rights; it is not sent.
+    if (text.contains(QStringLiteral("/open CTRL")))
+        frmOperador::instance()->Show();
+    else
         frmIRC::instance()->send(QString(text).remove(u'/'));
     Text1->clear();
 }

@@ -11,6 +11,7 @@
 #include "platform/ListView.h"
 #include "platform/LogBox.h"
 #include "platform/ToggleButton.h"
+#include "windows/frmOperador.h"
 #include "windows/frmRoom.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmAlert.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace Function;
 
@@ -259,4 +261,40 @@ TEST_F(RealServer, APrivateLineOpensAWindowBehindAnAlertAndTheAnswersReachThePar
     irc->send(QStringLiteral("PRIVMSG ana :fin"));
     ASSERT_FALSE(ana.waitFor({QStringLiteral("PRIVMSG ana :fin")}).isEmpty());
     EXPECT_EQ(ana.received().filter(QStringLiteral("Ahora no")).size(), 1);
+}
+
+TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)
+{
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    frmIRC* irc = connectBesides(peer);
+    writeFile(QStringLiteral("robot.txt"), "buenas noches\r\n_.-+ Vexlo-TeaM +-._que tal, todo bien\r\n");
+    dialogs.expectOpenFile(filePath(QStringLiteral("robot.txt")));
+    irc->Command22->click();
+    irc->Command24->click();  // the real timer: 1.5 s, then 1 s a line
+    for (const QString& entry : {QStringLiteral("buenas noches"), QStringLiteral("que tal"), QStringLiteral("todo bien")}) {
+        const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")}, 8000);
+        EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2), QString(2, QChar(15)) + entry + QString(3, QChar(15)));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !irc->Timer2->isActive(); }, 5000));
+    EXPECT_EQ(irc->List1->listIndex(), -1);
+}
+
+TEST_F(RealServer, TheRoomsOperatorGivesRightsToAnotherClientAndBansIt)
+{
+    frmIRC* irc = connectClient();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return EsOperador; }, 8000)) << "the first in a room is its operator";
+    IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
+    peer.send(QStringLiteral("JOIN #sala"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("testigo")) >= 0; }, 5000));
+
+    irc->Command16->click();
+    frmOperador* panel = frmOperador::loadedInstance();
+    ASSERT_NE(panel, nullptr);
+    panel->Text1->setText(QStringLiteral("testigo"));
+    panel->Command4->click();
+    EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("MODE #sala +o testigo")}).isEmpty());
+    panel->Command5->click();
+    EXPECT_FALSE(peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("MODE #sala +b testigo")}).isEmpty());
+    EXPECT_EQ(panel->List1->item(0), QStringLiteral("testigo"));
+    EXPECT_EQ(panel->List2->item(0), QStringLiteral("testigo"));
 }

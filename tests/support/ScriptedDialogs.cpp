@@ -8,25 +8,25 @@ ScriptedDialogs::~ScriptedDialogs() { platform::setDialogHost(nullptr); }
 ScriptedDialogs& ScriptedDialogs::expectMsgBox(const QString& text, int style, const QString& title, int answer,
                                                std::function<void()> whileOpen)
 {
-    expected_.push_back({{Prompt::MsgBox, text, title, style}, answer, {}, std::move(whileOpen)});
+    expected_.push_back({{Prompt::MsgBox, text, title, style, {}}, answer, {}, std::move(whileOpen)});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectInputBox(const QString& prompt, const QString& title, const QString& answer)
 {
-    expected_.push_back({{Prompt::InputBox, prompt, title, 0}, 0, answer, {}});
+    expected_.push_back({{Prompt::InputBox, prompt, title, 0, {}}, 0, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectSaveFile(const QString& answer)
 {
-    expected_.push_back({{Prompt::SaveFile, {}, {}, 0}, 0, answer, {}});
+    expected_.push_back({{Prompt::SaveFile, {}, {}, 0, {}}, 0, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expectOpenFile(const QString& answer)
 {
-    expected_.push_back({{Prompt::OpenFile, {}, {}, 0}, 0, answer, {}});
+    expected_.push_back({{Prompt::OpenFile, {}, {}, 0, {}}, 0, answer, {}});
     return *this;
 }
 
@@ -67,24 +67,24 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(const Prompt& p)
 
 int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title)
 {
-    const auto e = take({Prompt::MsgBox, text, title, style});
+    const auto e = take({Prompt::MsgBox, text, title, style, {}});
     return e ? e->answer : platform::vbOK;
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString&)
 {
-    const auto e = take({Prompt::InputBox, prompt, title, 0});
+    const auto e = take({Prompt::InputBox, prompt, title, 0, {}});
     return e ? e->textAnswer : QString();
 }
 
-QString ScriptedDialogs::openFileName(const QString& filter)
+QString ScriptedDialogs::openFileName(const QString& filter, const QString& title, const QString& start)
 {
-    const auto e = take({Prompt::OpenFile, filter, {}, 0});
+    const auto e = take({Prompt::OpenFile, filter, title, 0, start});
     return e ? e->textAnswer : QString();
 }
 
-QString ScriptedDialogs::saveFileName(const QString& filter, const QString&)
+QString ScriptedDialogs::saveFileName(const QString& filter, const QString&, const QString& start)
 {
-    const auto e = take({Prompt::SaveFile, filter, {}, 0});
+    const auto e = take({Prompt::SaveFile, filter, {}, 0, start});
     return e ? e->textAnswer : QString();
 }

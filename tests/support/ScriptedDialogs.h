@@ -11,9 +11,10 @@
 
 struct Prompt {
     enum Kind { MsgBox, InputBox, OpenFile, SaveFile } kind;
-    QString text;
+    QString text;  // a file dialog's filter
     QString title;
     int style = 0;
+    QString start;  // where a file dialog opens
 };
 
 class ScriptedDialogs : public platform::DialogHost {
@@ -37,8 +38,8 @@ public:
 
     int msgBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, const QString& defaultExt) override;
+    QString openFileName(const QString& filter, const QString& title, const QString& start) override;
+    QString saveFileName(const QString& filter, const QString& defaultExt, const QString& start) override;
 
 private:
     struct Expected {

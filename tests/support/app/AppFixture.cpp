@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "core/Function.h"
+#include "platform/Dialogs.h"
 #include "platform/Form.h"
 #include "windows/frmAlert.h"
 
@@ -62,4 +63,10 @@ QByteArray AppFixture::readFile(const QString& name) const
 {
     QFile f(filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void AppFixture::expectSendRefused()
+{
+    dialogs.expectMsgBox(QStringLiteral("Ha Ocurrido Un Error al intentar enviar el mensaje. \r\nEstas Desconectado!"),
+                         platform::vbInformation, QStringLiteral("Error"));
 }

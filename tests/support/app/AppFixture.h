@@ -18,6 +18,8 @@ protected:
     QString filePath(const QString& name) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
+    // The box with which send refuses a line while not connected.
+    void expectSendRefused();
 
     QTemporaryDir home;
     ScriptedDialogs dialogs;
