@@ -4,12 +4,15 @@
 // connect dialog, chat (and a busy room at three window sizes, with the
 // conversation's size printed), the save dialog, server console, whois, the
 // text style, decorations and emoticons, styled lines as another user sends
-// them back, the team and game windows, and a second room in its own window
+// them back, the team and game windows, a second room in its own window
 // (with its menu open, made small and large), two private partners
 // announced by alerts (the screen while they slide and while they rest), a
 // private conversation, the auto-answer and the message to many; then the
 // tools: registration, the robot with a file loaded and running, the server
-// console after a few hundred lines, and the operator panel.
+// console after a few hundred lines, and the operator panel; last the room
+// list with its menu, a change of the main room, an invitation, and the
+// favourite rooms, one of them on a second server at PORT + 1 when one
+// listens there.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -23,9 +26,12 @@
 #include "platform/HtmlView.h"
 #include "platform/ListView.h"
 #include "platform/MovieControl.h"
+#include "platform/ToggleButton.h"
 #include "platform/Translations.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
+#include "windows/frmFavoritos.h"
+#include "windows/frmInvita.h"
 #include "windows/frmMultiPrivados.h"
 #include "windows/frmOperador.h"
 #include "windows/frmPrivado.h"
@@ -406,6 +412,64 @@ int main(int argc, char** argv)
     panel->Combo1->setCurrentIndex(0);
     panel->move(120, 120);
     shot(panel, "26-moderador");
+
+    // The network's rooms in the room list, a few dozen of them.
+    ana.say("JOIN #Amigos");
+    size_t next = 0;
+    for (const char* name : {"Puerto", "Republica", "Hotel", "Cine", "Musica", "Deportes", "Latinos",
+                             "Lima", "Caracas", "Bogota", "Quito", "Madrid", "Sevilla", "Rosario", "Cordoba",
+                             "Chistes", "Poesia", "Ajedrez", "Juegos", "Novelas", "Anime", "Rock", "Salsa",
+                             "Tango", "Cocina", "Viajes", "Mascotas", "Trabajo", "Estudio"})
+        crowd[next++ % crowd.size()]->say("JOIN #" + QByteArray(name));  // ngircd lets one user into ten rooms
+    irc->Command12->click();
+    wait(1000);
+    shot(irc, "27-room-list");
+    const int amigos = [&] {
+        for (int r = 0; r < irc->ListView2->count(); ++r)
+            if (irc->listedRoom(r) == QStringLiteral("#Amigos"))
+                return r;
+        return 0;
+    }();
+    irc->ListView2->select(amigos);
+    const QRect listed = irc->ListView2->visualRect(irc->ListView2->model()->index(amigos, 0));
+    irc->ListView2_MouseUp(Qt::RightButton, listed.center());
+    wait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + QStringLiteral("/28-room-list-menu.png"));
+    std::printf("%s/28-room-list-menu.png\n", qPrintable(outDir));
+    irc->msalas->hide();
+    irc->mproom->trigger();
+    wait(800);
+    ana.say("PRIVMSG #Amigos :bienvenida a Amigos, marta :)");
+    wait(500);
+    shot(irc, "29-main-room-changed");
+
+    // An invitation, accepted.
+    irc->Command5->click();
+    ana.say("INVITE marta #fiesta");
+    wait(500);
+    if (frmInvita* invita = frmInvita::loadedInstance())
+        shot(invita, "30-invitation");
+
+    // Favourite rooms: this one, two more, and one on a second server.
+    frmFavoritos* favoritos = frmFavoritos::instance();
+    favoritos->Show();
+    favoritos->Command1_Click();
+    const QString here = Function::CanalActual;
+    for (const char* other : {"#cine", "#tertulia"}) {
+        Function::CanalActual = QString::fromLatin1(other);
+        favoritos->Command1_Click();
+    }
+    Function::CanalActual = QStringLiteral("#lejos");
+    Function::PuertoIRC = quint16(port + 1);
+    favoritos->Command1_Click();
+    Function::CanalActual = here;
+    Function::PuertoIRC = port;
+    favoritos->move(irc->geometry().topRight() - QPoint(300, -120));
+    shot(favoritos, "31-favoritos");
+    favoritos->lstCanales->setListIndex(3);
+    favoritos->lstCanales_Click();
+    wait(1500);
+    shot(irc, "32-favourite-elsewhere");
     std::fflush(stdout);
     std::_Exit(0);
 }

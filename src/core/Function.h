@@ -126,6 +126,9 @@ QString Arcoiris(QString& text);
 // key. The same call unscrambles.
 QString Cifra(const QString& text, quint8 key);
 constexpr quint8 kClaveListas = 0x9D;
+// The part of a list entry after the first open tag up to the next close
+// tag; "" when that part is empty or a tag is missing.
+QString EntreMarcas(const QString& entry, const QString& open, const QString& close);
 
 // The user settings file: read once at start-up, written whole after every
 // change.
@@ -143,6 +146,8 @@ QString ServidorPorDefecto();
 // 65535 in digits, leading zeros allowed, blanks around it ignored; 0 when
 // the text is no port.
 quint16 PuertoDeTexto(const QString& text);
+// What the box says of a text that is no port.
+QString PuertoNoValido(const QString& text);
 
 // One row of the room list from a LIST reply; returns "".
 QString AgregaSala(qint16 numeric, const QString& nick, const QString& line);

@@ -100,6 +100,11 @@ quint16 PuertoDeTexto(const QString& text)
     return quint16(value);
 }
 
+QString PuertoNoValido(const QString& text)
+{
+    return QStringLiteral("El puerto \"") + text + QStringLiteral("\" no es valido: debe ser un numero de 1 a 65535.");
+}
+
 QString LeeINI(const QString& section, const QString& key)
 {
     BufferINI = QString(350, u' ');

@@ -158,8 +158,7 @@ void frmDialog::List2_Click(int index)
     // A port that does not fit tries no connection at all.
     const quint16 port = PuertoDeTexto(txtPort->text());
     if (port == 0) {
-        MsgBox(QStringLiteral("El puerto \"") + txtPort->text() + QStringLiteral("\" no es valido: debe ser un numero de 1 a 65535."),
-               vbInformation, QStringLiteral("Error"));
+        MsgBox(PuertoNoValido(txtPort->text()), vbInformation, QStringLiteral("Error"));
         return;
     }
 

@@ -22,6 +22,7 @@
 #include "platform/Text.h"
 #include "windows/frmAdornos.h"
 #include "windows/frmContestador.h"
+#include "windows/frmFavoritos.h"
 #include "windows/frmMultiPrivados.h"
 #include "windows/frmOperador.h"
 #include "windows/frmRegistrador.h"
@@ -88,7 +89,6 @@ void frmIRC::Form_Load()
     txtSala->setText(TextoMarquesina);
     Text1->setText(TextoBienvenida);
     Marquesina->start();
-    Timer3->start();
 }
 
 void frmIRC::Form_Unload(qint16& Cancel)
@@ -144,6 +144,8 @@ void frmIRC::Command28_Click() { frmServer::instance()->Show(); }
 void frmIRC::Command6_Click() { frmContestador::instance()->Show(); }
 
 void frmIRC::Command17_Click() { frmMultiPrivados::instance()->Show(); }
+
+void frmIRC::Command33_Click() { frmFavoritos::instance()->Show(); }
 
 void frmIRC::Command30_Click() { OpenWebAddress(hosts::siteAddress()); }
 

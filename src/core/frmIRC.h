@@ -277,6 +277,7 @@ public:
     void Command10_Click();
     void Command12_Click();
     void Command13_Click();
+    void Command33_Click();
     void Command35_Click();
     void ListView2_MouseUp(Qt::MouseButton Button, const QPoint& at);
     void ListView2_DblClick();

@@ -154,10 +154,6 @@ QFrame* frmIRC::buildToolbar()
     Command27 = toggle(QStringLiteral("Scroll on"), QStringLiteral("Scroll off"),
                        QStringLiteral("Llevar la conversación a su última línea"), "Command27");
 
-    // Windows that are not built yet keep their buttons disabled.
-    for (QPushButton* b : {Command33})
-        b->setEnabled(false);
-
     // Two groups, the windows and the options, each wrapping onto further
     // rows when the window is narrow.
     auto addGroup = [rows](std::initializer_list<QPushButton*> buttons) {
@@ -265,7 +261,7 @@ QWidget* frmIRC::buildSidePanel()
     ListView2 = new ListView;
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setToolTip(QStringLiteral("Todas las salas del servidor/All server rooms"));
-    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {160, 70});
+    ListView2->setColumns({QStringLiteral("Canal"), QStringLiteral("Usuarios")}, {150, 60});
     p6->addWidget(ListView2);
     Picture6->hide();
     msalas = new QMenu(QStringLiteral("Sala"), this);
@@ -391,6 +387,7 @@ void frmIRC::connectHandlers()
     on(Command10, &QPushButton::clicked, this, "Command10_Click", [this] { Command10_Click(); });
     on(Command12, &QPushButton::clicked, this, "Command12_Click", [this] { Command12_Click(); });
     on(Command13, &QPushButton::clicked, this, "Command13_Click", [this] { Command13_Click(); });
+    on(Command33, &QPushButton::clicked, this, "Command33_Click", [this] { Command33_Click(); });
     on(Command35, &QPushButton::clicked, this, "Command35_Click", [this] { Command35_Click(); });
     on(ListView2, &ListView::mouseUp, this, "ListView2_MouseUp",
        [this](Qt::MouseButton button, const QPoint& at) { ListView2_MouseUp(button, at); });

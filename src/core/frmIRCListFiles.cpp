@@ -6,6 +6,7 @@
 #include "platform/AppFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/ListView.h"
+#include "platform/Text.h"
 
 using namespace platform;
 
@@ -17,6 +18,13 @@ QString Cifra(const QString& text, quint8 key)
     for (char& b : bytes)
         b = char(quint8(b) ^ key);
     return fromCp1252(bytes);
+}
+
+QString EntreMarcas(const QString& entry, const QString& open, const QString& close)
+{
+    const int start = InStr(entry, open) + int(open.size());
+    const int length = InStr(start, entry, close) - start;
+    return length >= 1 ? Mid(entry, start, length) : QString();
 }
 
 }  // namespace Function

@@ -174,6 +174,12 @@ void frmIRC::Command29_Click()
     const bool on = !Command29->isOn();
     MixColor = on ? 1 : 0;
     Command29->setOn(on);
+    // A tick does nothing while mix colour is off: the timer runs only
+    // while it is on, so an idle program is not woken ten times a second.
+    if (on)
+        Timer3->start();
+    else
+        Timer3->stop();
 }
 
 void frmIRC::Timer3_Timer()

@@ -12,6 +12,7 @@
 #include "platform/Geometry.h"
 #include "platform/Handlers.h"
 #include "platform/ListView.h"
+#include "platform/PlacedButton.h"
 #include "platform/PictureBox.h"
 #include "platform/Text.h"
 
@@ -47,16 +48,6 @@ QLabel* label(const QString& text, QWidget* parent, int left, int top, int width
     return l;
 }
 
-QPushButton* button(const QString& caption, const QString& tip, const char* name, QWidget* parent, QRect place)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    b->setGeometry(place);
-    return b;
-}
-
 QLineEdit* box(const char* name, const QString& tip, QWidget* parent, int top)
 {
     auto* b = new QLineEdit(parent);
@@ -76,15 +67,6 @@ QScrollBar* colourBar(const char* name, QWidget* parent, int top)
     return bar;
 }
 
-// The "[IZQ]"/"[DER]" part of a stored entry, from after its opening tag to
-// its closing tag; "" when it is empty or not closed.
-QString part(const QString& entry, const QString& open, const QString& close)
-{
-    const int start = InStr(entry, open) + 5;
-    const int length = InStr(start, entry, close) - start;
-    return length >= 1 ? Mid(entry, start, length) : QString();
-}
-
 }  // namespace
 
 frmAdornos::frmAdornos()
@@ -102,12 +84,12 @@ frmAdornos::frmAdornos()
     label(QStringLiteral("Edita Tus adornos aqui:"), this, 120, 2040, 2400);
     Text1 = box("Text1", QString(), this, 2280);
 
-    Command2 = button(QStringLiteral("Izquierdo"), QStringLiteral("Aplicar adorno isquierdo/Apply left ornament"),
-                      "Command2", this, twipsRect(120, 2700, 1440, 345));
-    Command3 = button(QStringLiteral("Derecho"), QStringLiteral("Aplicar dorno Derecho/Apply right ornament"),
-                      "Command3", this, twipsRect(1680, 2700, 1440, 345));
-    Command4 = button(QStringLiteral("Preview en chat"), QStringLiteral("Previsualizar en chat/Chat preview"),
-                      "Command4", this, twipsRect(3240, 2700, 1440, 345));
+    Command2 = placedButton(QStringLiteral("Izquierdo"), QStringLiteral("Aplicar adorno isquierdo/Apply left ornament"),
+                            "Command2", this, twipsRect(120, 2700, 1440, 345));
+    Command3 = placedButton(QStringLiteral("Derecho"), QStringLiteral("Aplicar dorno Derecho/Apply right ornament"),
+                            "Command3", this, twipsRect(1680, 2700, 1440, 345));
+    Command4 = placedButton(QStringLiteral("Preview en chat"), QStringLiteral("Previsualizar en chat/Chat preview"),
+                            "Command4", this, twipsRect(3240, 2700, 1440, 345));
 
     label(QStringLiteral("Fuente"), this, 120, 3240, 1200);
     label(QStringLiteral("Fondo"), this, 1440, 3240, 1200);
@@ -121,19 +103,21 @@ frmAdornos::frmAdornos()
     Picture2->setGeometry(twipsRect(1440, 3480, 975, 975));
     Picture2->setPicture(chatcolors::grid(17));
     Shape2 = new Shape(Picture2, 0, 0, 255, 255);
-    Command5 = button(QStringLiteral("Limpiar"), QStringLiteral("Limpiar/Clean"), "Command5", this,
-                      twipsRect(3240, 3480, 1440, 345));
+    Command5 = placedButton(QStringLiteral("Limpiar"), QStringLiteral("Limpiar/Clean"), "Command5", this,
+                            twipsRect(3240, 3480, 1440, 345));
 
     List1 = new ListBox(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setToolTip(QStringLiteral("Tus adornos/Your Ornaments"));
     List1->setGeometry(twipsRect(4920, 120, 3000, 2460));
-    Command6 = button(QStringLiteral("Almacenar Adornos"), QString(), "Command6", this, twipsRect(4920, 2700, 3000, 345));
-    Command7 = button(QStringLiteral("Random On"), QStringLiteral("Aleatorios/Random"), "Command7", this,
-                      twipsRect(4920, 3240, 1320, 345));
-    Command8 = button(QStringLiteral("Remover Adorno"), QStringLiteral("Aleatorios/Random"), "Command8", this,
-                      twipsRect(6360, 3240, 1560, 345));
-    Command1 = button(QStringLiteral("Aceptar"), QString(), "Command1", this, twipsRect(4920, 4110, 3000, 345));
+    Command6 = placedButton(QStringLiteral("Almacenar Adornos"), QString(), "Command6", this,
+                            twipsRect(4920, 2700, 3000, 345));
+    Command7 = placedButton(QStringLiteral("Random On"), QStringLiteral("Aleatorios/Random"), "Command7", this,
+                            twipsRect(4920, 3240, 1320, 345));
+    Command8 = placedButton(QStringLiteral("Remover Adorno"), QStringLiteral("Aleatorios/Random"), "Command8", this,
+                            twipsRect(6360, 3240, 1560, 345));
+    Command1 = placedButton(QStringLiteral("Aceptar"), QString(), "Command1", this,
+                            twipsRect(4920, 4110, 3000, 345));
     Command1->setProperty("primary", true);
 
     Timer1 = new QTimer(this);
@@ -240,11 +224,11 @@ void frmAdornos::List1_Click()
 {
     IndiceAdorno = qint16(List1->listIndex());
     const QString entry = List1->selectedText();
-    const QString left = part(entry, QStringLiteral("[IZQ]"), QStringLiteral("[/IZQ]"));
+    const QString left = EntreMarcas(entry, QStringLiteral("[IZQ]"), QStringLiteral("[/IZQ]"));
     if (left.isEmpty())
         return;
     AdornoI->setText(left);
-    const QString right = part(entry, QStringLiteral("[DER]"), QStringLiteral("[/DER]"));
+    const QString right = EntreMarcas(entry, QStringLiteral("[DER]"), QStringLiteral("[/DER]"));
     if (!right.isEmpty())
         AdornoD->setText(right);
 }

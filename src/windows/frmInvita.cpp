@@ -1,6 +1,9 @@
 #include "windows/frmInvita.h"
 
+#include "core/Function.h"
+#include "core/frmIRC.h"
 #include "platform/Geometry.h"
+#include "platform/Handlers.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +24,12 @@ frmInvita::frmInvita()
     Command1 = new QPushButton(QStringLiteral("Ir al canal"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(120, 840, 5055, 255));
-    // Joining the invited room comes with the invitation feature.
-    Command1->setEnabled(false);
+    on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
+}
+
+void frmInvita::Command1_Click()
+{
+    // The same server and port, another room.
+    frmIRC::instance()->Nuevo_Canal(u'#' + Text1->text(), Function::ServidorIRC, Function::PuertoIRC);
+    Unload();
 }

@@ -14,4 +14,6 @@ public:
     QLabel* SkinLabel1;
     QLineEdit* Text1;  // the invited room, without its "#"
     QPushButton* Command1;
+
+    void Command1_Click();
 };

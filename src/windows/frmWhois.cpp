@@ -1,6 +1,8 @@
 #include "windows/frmWhois.h"
 
 #include "platform/Geometry.h"
+#include "platform/Handlers.h"
+#include "platform/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,4 +33,14 @@ frmWhois::frmWhois()
         (*r.box)->setObjectName(QString::fromLatin1(r.name));
         (*r.box)->setGeometry(twipsRect(1080, r.top, 2895, 285));
     }
+    on(Text4, &QLineEdit::textChanged, this, "Text4_Change", [this] { Text4_Change(); });
+}
+
+void frmWhois::Text4_Change()
+{
+    // A text that begins with its blank is already cut; one without a blank
+    // (a one-word host, or the user typing) stays as it is.
+    const int blank = InStr(Text4->text(), QStringLiteral(" "));
+    if (blank > 1)
+        Text4->setText(Mid(Text4->text(), blank));
 }

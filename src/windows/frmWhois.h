@@ -13,4 +13,7 @@ public:
     QLineEdit* Text2;  // "Canales:"   the channels
     QLineEdit* Text3;  // "Servidor:"  the server
     QLineEdit* Text4;  // "Ip:"        user and host
+
+    // The box keeps the host: the text from its first blank on.
+    void Text4_Change();
 };

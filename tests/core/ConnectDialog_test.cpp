@@ -2,6 +2,7 @@
 // written to a temporary program folder.
 #include "AppFixture.h"
 #include "FakeServer.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmDialog.h"
 #include "core/frmIRC.h"
@@ -15,18 +16,6 @@
 
 using namespace platform;
 using namespace Function;
-
-namespace {
-
-QStringList itemsOf(const ListBox* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i);
-    return items;
-}
-
-}  // namespace
 
 class ConnectDialog : public AppFixture {
 protected:
@@ -48,12 +37,12 @@ TEST_F(ConnectDialog, ListsAreasInFileOrderAndRoomsInTheirOrder)
              "ROOMS=Amigos:a;SinValor;Musica:b:c;  Cine:d\r\n"
              "[Sur]\r\nLOGINSERVER=sur.red\r\nLOGINPORT=7000\r\nROOMS=Playa:p\r\n");
     frmDialog* d = load();
-    EXPECT_EQ(itemsOf(d->List1), (QStringList{QStringLiteral("Norte"), QStringLiteral("Centro"), QStringLiteral("Sur")}));
+    EXPECT_EQ(boxItems(*d->List1), (QStringList{QStringLiteral("Norte"), QStringLiteral("Centro"), QStringLiteral("Sur")}));
     EXPECT_EQ(Secciones[2], QStringLiteral("Centro"));
     EXPECT_FALSE(d->cmdOk->isEnabled());
 
     d->List1_Click(1);
-    EXPECT_EQ(itemsOf(d->List2), (QStringList{QStringLiteral("Amigos"), QStringLiteral("Musica"), QStringLiteral("  Cine")}));
+    EXPECT_EQ(boxItems(*d->List2), (QStringList{QStringLiteral("Amigos"), QStringLiteral("Musica"), QStringLiteral("  Cine")}));
     EXPECT_EQ(Servidores[1].Salas[1].Valor, QStringLiteral("b:c"));
     EXPECT_EQ(Servidores[1].NombresSalas, QStringLiteral(":Amigos:Musica:  Cine"));
     EXPECT_EQ(d->cmbServer->text(), QStringLiteral("127.0.0.1"));

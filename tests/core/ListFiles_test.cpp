@@ -2,6 +2,7 @@
 // byte for byte as the original wrote and read them.
 #include "AppFixture.h"
 #include "FileSizeLimit.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/AppFiles.h"
@@ -17,14 +18,6 @@ using namespace Function;
 namespace {
 
 const QString kFile = QStringLiteral("\\Files\\Channels.ini");
-
-QStringList items(const ListBox& lst)
-{
-    QStringList all;
-    for (int i = 0; i < lst.count(); ++i)
-        all << lst.item(i);
-    return all;
-}
 
 }  // namespace
 
@@ -90,13 +83,13 @@ TEST_F(ListFiles, SavedBytesAndWhatLoadingGivesBack)
         for (const QString& item : c.saved)
             lst.addItem(item);
         irc->SaveList(lst, kFile);
-        EXPECT_EQ(items(lst), c.saved) << c.name << ": the list itself is not changed";
+        EXPECT_EQ(boxItems(lst), c.saved) << c.name << ": the list itself is not changed";
         if (!c.bytes.isEmpty() || c.saved.isEmpty()) {
             EXPECT_EQ(stored(), c.bytes) << c.name;
         }
         ListBox loaded;
         irc->LoadList(loaded, kFile);
-        EXPECT_EQ(items(loaded), c.loaded) << c.name;
+        EXPECT_EQ(boxItems(loaded), c.loaded) << c.name;
     }
 }
 
@@ -106,7 +99,7 @@ TEST_F(ListFiles, LoadingAppendsToWhatTheListHolds)
     lst.addItem(QStringLiteral("antes"));
     irc->LoadList(lst, kFile);
     irc->LoadList(lst, kFile);
-    EXPECT_EQ(items(lst), (QStringList{QStringLiteral("antes"), QStringLiteral("a"), QStringLiteral("b"),
+    EXPECT_EQ(boxItems(lst), (QStringList{QStringLiteral("antes"), QStringLiteral("a"), QStringLiteral("b"),
                                        QStringLiteral("a"), QStringLiteral("b")}));
 }
 

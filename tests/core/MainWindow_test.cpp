@@ -101,7 +101,6 @@ TEST_F(StartUp, EsperaHandlesEventsWhileItWaits)
     clock.start();
     Espera(0.5f);
     EXPECT_GE(clock.elapsed(), 490);
-    EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_TRUE(fired);
 }
 

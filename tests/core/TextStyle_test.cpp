@@ -171,12 +171,13 @@ TEST_F(TextStyle, BoldAndUnderlineToggleTheirCodeCaptionAndSavedValue)
 
 TEST_F(TextStyle, MixColourRunsThroughEveryFontColourThenNone)
 {
-    EXPECT_TRUE(irc->Timer3->isActive());
+    EXPECT_FALSE(irc->Timer3->isActive()) << "no ticks while mix colour is off";
     EXPECT_EQ(irc->Timer3->interval(), 100);
     irc->Timer3_Timer();
     EXPECT_EQ(FormatoTexto[3], QString()) << "a tick does nothing while mix colour is off";
 
     irc->Command29->click();
+    EXPECT_TRUE(irc->Timer3->isActive());
     EXPECT_EQ(irc->Command29->text(), QStringLiteral("Normal color"));
     EXPECT_TRUE(irc->Command29->isChecked());
     QStringList seen;
@@ -196,6 +197,7 @@ TEST_F(TextStyle, MixColourRunsThroughEveryFontColourThenNone)
     irc->Command29->click();
     EXPECT_EQ(irc->Command29->text(), QStringLiteral("Mix color"));
     EXPECT_FALSE(irc->Command29->isChecked());
+    EXPECT_FALSE(irc->Timer3->isActive());
     irc->Timer3_Timer();
     EXPECT_EQ(FormatoTexto[3], c3("00")) << "the last colour stays";
 }

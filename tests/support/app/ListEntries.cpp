@@ -25,3 +25,11 @@ std::vector<QString> listTexts(const platform::ListView& list)
         out.push_back(list.text(i));
     return out;
 }
+
+QStringList boxItems(const platform::ListBox& box)
+{
+    QStringList out;
+    for (int i = 0; i < box.count(); ++i)
+        out << box.item(i);
+    return out;
+}
