@@ -351,5 +351,6 @@ private:
     // The last files of the chat's "Guardar" and of the robot's "Abrir", apart.
     QString chatFile_;
     QString robotFile_;
-    bool robotStepping_ = false;
+    // A step waits in a box, or a file is being loaded: ticks meanwhile do nothing.
+    bool robotBusy_ = false;
 };

@@ -63,6 +63,9 @@ void frmIRC::Command22_Click()
     if (file.isEmpty())
         return;
     robotFile_ = file;
+    // Removing the banner runs the event pump: a tick then would see a
+    // half-loaded list, post from it or stop at its end.
+    const QScopedValueRollback loading(robotBusy_, true);
     List1->clear();
     CargaRobot(file, *List1);
 }
@@ -84,9 +87,9 @@ void frmIRC::Command25_Click()
 void frmIRC::Timer2_Timer()
 {
     // A step still waiting in a box (a line that send refused) holds back the next.
-    if (robotStepping_)
+    if (robotBusy_)
         return;
-    const QScopedValueRollback stepping(robotStepping_, true);
+    const QScopedValueRollback stepping(robotBusy_, true);
     Timer2->setInterval(1000);
     const int next = List1->listIndex() + 1;
     if (next >= List1->count()) {  // an empty list, or its last entry chosen by hand

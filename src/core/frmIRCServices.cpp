@@ -2,9 +2,15 @@
 // registers rooms. Their answers come back as ordinary private lines.
 #include "core/frmIRC.h"
 
-void frmIRC::RegistraUsers(const QString& ResgisterMeta) { send(QStringLiteral("PRIVMSG nick :register ") + ResgisterMeta); }
+void frmIRC::RegistraUsers(const QString& ResgisterMeta)
+{
+    send(QStringLiteral("PRIVMSG nick :register ") + ResgisterMeta);
+}
 
-void frmIRC::ConfirmaUsers(const QString& ConfirmaMeta) { send(QStringLiteral("PRIVMSG nick :confirm ") + ConfirmaMeta); }
+void frmIRC::ConfirmaUsers(const QString& ConfirmaMeta)
+{
+    send(QStringLiteral("PRIVMSG nick :confirm ") + ConfirmaMeta);
+}
 
 void frmIRC::CambiaPass(const QString& PassMeta) { send(QStringLiteral("PRIVMSG nick :set password ") + PassMeta); }
 

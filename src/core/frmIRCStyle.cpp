@@ -102,6 +102,9 @@ QWidget* frmIRC::buildStyle()
     mcolor = new QMenu(QStringLiteral("Colores"), this);
     minsert = mcolor->addAction(QStringLiteral("Insertar Colores"));
     mcolors = mcolor->addAction(QStringLiteral("Colores Aleatorios"));
+    // The captions name the next click; the check mark shows what is on now.
+    minsert->setCheckable(true);
+    mcolors->setCheckable(true);
     return style;
 }
 
@@ -210,14 +213,16 @@ void frmIRC::minsert_Click()
     const bool show = minsert->text() == QStringLiteral("Insertar Colores");
     Picture1->setVisible(show);
     minsert->setText(show ? QStringLiteral("Ocultar Colores") : QStringLiteral("Insertar Colores"));
+    minsert->setChecked(show);
 }
 
 // --- Rainbow --------------------------------------------------------------------------
 
 void frmIRC::mcolors_Click()
 {
-    mcolors->setText(mcolors->text() == QStringLiteral("Colores Aleatorios") ? QStringLiteral("Colores Normales")
-                                                                              : QStringLiteral("Colores Aleatorios"));
+    const bool rainbow = mcolors->text() == QStringLiteral("Colores Aleatorios");
+    mcolors->setText(rainbow ? QStringLiteral("Colores Normales") : QStringLiteral("Colores Aleatorios"));
+    mcolors->setChecked(rainbow);
 }
 
 void frmIRC::cmdChat_MouseUp(Qt::MouseButton Button)

@@ -99,6 +99,12 @@ void frmMedia::buildMenus()
     mopciones = menuBar->addMenu(QStringLiteral("Opciones"));
     mdisplaymsn = item(mopciones, QStringLiteral("Mostrar en MSN ON"), "mdisplaymsn");
     mpublica = item(mopciones, QStringLiteral("Publicar ON"), "mpublica");
+    // The captions name the next click and start over at every load while the
+    // switches live on: the check mark shows what is on now.
+    for (QAction* a : {mdisplaymsn, mpublica})
+        a->setCheckable(true);
+    mdisplaymsn->setChecked(MostrarMSN);
+    mpublica->setChecked(PublicarMusica);
 
     mpop = new QMenu(QStringLiteral("Pop"), this);
     mdelet = item(mpop, QStringLiteral("Remover"), "mdelet");

@@ -159,10 +159,12 @@ void frmMedia::mdisplaymsn_Click()
 {
     MostrarMSN = mdisplaymsn->text() == QLatin1String("Mostrar en MSN ON");
     mdisplaymsn->setText(MostrarMSN ? QStringLiteral("Mostrar en MSN OFF") : QStringLiteral("Mostrar en MSN ON"));
+    mdisplaymsn->setChecked(MostrarMSN);
 }
 
 void frmMedia::mpublica_Click()
 {
     PublicarMusica = mpublica->text() == QLatin1String("Publicar ON");
     mpublica->setText(PublicarMusica ? QStringLiteral("Publicar OFF") : QStringLiteral("Publicar ON"));
+    mpublica->setChecked(PublicarMusica);
 }

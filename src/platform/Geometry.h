@@ -37,6 +37,17 @@ inline void fixedTwipsWindow(QWidget* window, int width, int height)
     window->setProperty("fixed", true);
 }
 
+// A control of such a layout, named as the original named it (or not, for
+// nullptr), at its place.
+template <class W>
+W* placed(W* control, const char* name, const QRect& place)
+{
+    if (name)
+        control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(place);
+    return control;
+}
+
 // The original laid resizable windows out from their outer size, frame and
 // title bar included. A window manager's frame is unknown until the window
 // is shown and differs between desktops (and there is none offscreen), so

@@ -16,71 +16,31 @@
 using namespace platform;
 using namespace Function;
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& place)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    b->setAutoDefault(false);
-    return b;
-}
-
-ListBox* listBox(QWidget* parent, const char* name, const QRect& place)
-{
-    auto* l = new ListBox(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(place);
-    return l;
-}
-
-QLineEdit* box(QWidget* parent, const char* name, const QRect& place)
-{
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const QString& caption, const QRect& place)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(place);
-    return l;
-}
-
-}  // namespace
-
 frmOperador::frmOperador()
 {
     setObjectName(QStringLiteral("frmOperador"));
     setCaption(QStringLiteral("Moderador"));
     fixedTwipsWindow(this, 3975, 4200);
-    SkinLabel1 = label(this, QStringLiteral("Usuario:"), twipsRect(120, 240, 1095, 255));
-    Text1 = box(this, "Text1", twipsRect(1200, 210, 2655, 285));
+    SkinLabel1 = placed(new QLabel(QStringLiteral("Usuario:"), this), "SkinLabel1", twipsRect(120, 240, 1095, 255));
+    Text1 = placed(new QLineEdit(this), "Text1", twipsRect(1200, 210, 2655, 285));
 
-    Frame1 = new QGroupBox(QStringLiteral("Operadores"), this);
-    Frame1->setGeometry(twipsRect(120, 600, 1815, 2415));
-    Command4 = button(Frame1, "Command4", QStringLiteral("Operadores"), twipsRect(120, 360, 1575, 255));
-    List1 = listBox(Frame1, "List1", twipsRect(120, 720, 1575, 1230));
-    Command1 = button(Frame1, "Command1", QStringLiteral("Remover"), twipsRect(120, 2040, 1575, 255));
+    Frame1 = placed(new QGroupBox(QStringLiteral("Operadores"), this), "Frame1", twipsRect(120, 600, 1815, 2415));
+    Command4 =
+        placed(new QPushButton(QStringLiteral("Operadores"), Frame1), "Command4", twipsRect(120, 360, 1575, 255));
+    List1 = placed(new ListBox(Frame1), "List1", twipsRect(120, 720, 1575, 1230));
+    Command1 = placed(new QPushButton(QStringLiteral("Remover"), Frame1), "Command1", twipsRect(120, 2040, 1575, 255));
+    Frame2 = placed(new QGroupBox(QStringLiteral("Baneados"), this), "Frame2", twipsRect(2040, 600, 1815, 2415));
+    Command5 = placed(new QPushButton(QStringLiteral("Banear"), Frame2), "Command5", twipsRect(120, 360, 1575, 255));
+    List2 = placed(new ListBox(Frame2), "List2", twipsRect(120, 720, 1575, 1230));
+    Command2 = placed(new QPushButton(QStringLiteral("Remover"), Frame2), "Command2", twipsRect(120, 2040, 1575, 255));
 
-    Frame2 = new QGroupBox(QStringLiteral("Baneados"), this);
-    Frame2->setGeometry(twipsRect(2040, 600, 1815, 2415));
-    Command5 = button(Frame2, "Command5", QStringLiteral("Banear"), twipsRect(120, 360, 1575, 255));
-    List2 = listBox(Frame2, "List2", twipsRect(120, 720, 1575, 1230));
-    Command2 = button(Frame2, "Command2", QStringLiteral("Remover"), twipsRect(120, 2040, 1575, 255));
-
-    SkinLabel2 = label(this, QStringLiteral("Invitar a :"), twipsRect(120, 3120, 855, 255));
-    Text2 = box(this, "Text2", twipsRect(1080, 3120, 2775, 285));
-    SkinLabel3 = label(this, QStringLiteral("Canal"), twipsRect(120, 3480, 735, 255));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twipsRect(1080, 3480, 2775, 315));
+    SkinLabel2 = placed(new QLabel(QStringLiteral("Invitar a :"), this), "SkinLabel2", twipsRect(120, 3120, 855, 255));
+    Text2 = placed(new QLineEdit(this), "Text2", twipsRect(1080, 3120, 2775, 285));
+    SkinLabel3 = placed(new QLabel(QStringLiteral("Canal"), this), "SkinLabel3", twipsRect(120, 3480, 735, 255));
+    Combo1 = placed(new QComboBox(this), "Combo1", twipsRect(1080, 3480, 2775, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Command3 = button(this, "Command3", QStringLiteral("Invitar"), twipsRect(120, 3840, 3735, 255));
+    Command3 = placed(new QPushButton(QStringLiteral("Invitar"), this), "Command3", twipsRect(120, 3840, 3735, 255));
 
     on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
     on(Command2, &QPushButton::clicked, this, "Command2_Click", [this] { Command2_Click(); });
@@ -139,11 +99,13 @@ void frmOperador::remove(int slot, ListBox* list, const QString& mode)
 
 void frmOperador::Command3_Click()
 {
-    // A room picked from the list goes as the server named it; a typed one gets its "#".
-    const int picked = Combo1->currentIndex();
-    const QString room = picked >= 0 && Combo1->currentText() == Combo1->itemText(picked)
-                             ? Combo1->itemData(picked).toString()
-                             : u'#' + Combo1->currentText();
+    // A listed room, picked or typed as the box shows it, goes as the server
+    // named it; any other text is a room name without its "#".
+    const QString typed = Combo1->currentText();
+    int listed = Combo1->currentIndex();
+    if (listed < 0 || Combo1->itemText(listed) != typed)
+        listed = Combo1->findText(typed, Qt::MatchFixedString);  // room names know no case
+    const QString room = listed >= 0 ? Combo1->itemData(listed).toString() : u'#' + typed;
     frmIRC::instance()->send(QStringLiteral("INVITE ") + Text2->text() + u' ' + room);
 }
 

@@ -13,73 +13,53 @@
 
 using namespace platform;
 
-namespace {
-
-QLineEdit* box(QWidget* parent, const char* name, const QRect& place, const QString& tip)
-{
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    b->setToolTip(tip);
-    return b;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& place, const QString& tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const QString& caption, const QRect& place)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(place);
-    return l;
-}
-
-}  // namespace
-
 frmRegistrador::frmRegistrador()
 {
     setObjectName(QStringLiteral("frmRegistrador"));
     setCaption(QStringLiteral("Registro"));
     fixedTwipsWindow(this, 4560, 7620);
-    Label1[0] = label(this, QStringLiteral(" Pasos Para Registrar el Nick."), twipsRect(120, 120, 3975, 255));
+    Label1[0] = placed(new QLabel(QStringLiteral(" Pasos Para Registrar el Nick."), this), nullptr,
+                       twipsRect(120, 120, 3975, 255));
 
-    Frame1 = new QGroupBox(QStringLiteral("Registrar Nick"), this);
-    Frame1->setGeometry(twipsRect(120, 480, 4335, 3015));
-    Instruciones = new TextBox(Frame1);
-    Instruciones->setObjectName(QStringLiteral("Instruciones"));
-    Instruciones->setGeometry(twipsRect(120, 360, 4095, 1335));
-    Text1 = box(Frame1, "Text1", twipsRect(120, 1800, 2535, 285), QStringLiteral("Tu correo/Your Mail"));
-    Command1 = button(Frame1, "Command1", QStringLiteral("Registrar"), twipsRect(2760, 1800, 1455, 255),
-                      QStringLiteral("Registrar/Register"));
-    Text3 = box(Frame1, "Text3", twipsRect(120, 2160, 2535, 285), QString());
-    Command2 = button(Frame1, "Command2", QStringLiteral("Confirma"), twipsRect(2760, 2160, 1455, 255),
-                      QStringLiteral("Confirmacion/Confirmation"));
-    Text2 = box(Frame1, "Text2", twipsRect(120, 2520, 2535, 285), QStringLiteral("Nueva Contraseña/New Password"));
-    Command3 = button(Frame1, "Command3", QStringLiteral("Cambiar Pass"), twipsRect(2760, 2520, 1455, 255),
-                      QStringLiteral("Cambiar Contraseña/Password Change"));
+    Frame1 = placed(new QGroupBox(QStringLiteral("Registrar Nick"), this), "Frame1", twipsRect(120, 480, 4335, 3015));
+    Instruciones = placed(new TextBox(Frame1), "Instruciones", twipsRect(120, 360, 4095, 1335));
+    Text1 = placed(new QLineEdit(Frame1), "Text1", twipsRect(120, 1800, 2535, 285));
+    Text1->setToolTip(QStringLiteral("Tu correo/Your Mail"));
+    Command1 =
+        placed(new QPushButton(QStringLiteral("Registrar"), Frame1), "Command1", twipsRect(2760, 1800, 1455, 255));
+    Command1->setToolTip(QStringLiteral("Registrar/Register"));
+    Text3 = placed(new QLineEdit(Frame1), "Text3", twipsRect(120, 2160, 2535, 285));
+    Command2 =
+        placed(new QPushButton(QStringLiteral("Confirma"), Frame1), "Command2", twipsRect(2760, 2160, 1455, 255));
+    Command2->setToolTip(QStringLiteral("Confirmacion/Confirmation"));
+    Text2 = placed(new QLineEdit(Frame1), "Text2", twipsRect(120, 2520, 2535, 285));
+    Text2->setToolTip(QStringLiteral("Nueva Contraseña/New Password"));
+    Command3 =
+        placed(new QPushButton(QStringLiteral("Cambiar Pass"), Frame1), "Command3", twipsRect(2760, 2520, 1455, 255));
+    Command3->setToolTip(QStringLiteral("Cambiar Contraseña/Password Change"));
 
-    Frame2 = new QGroupBox(QStringLiteral("Registrar Canal"), this);
-    Frame2->setGeometry(twipsRect(120, 3600, 4335, 3735));
-    Text4 = new TextBox(Frame2);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setGeometry(twipsRect(120, 360, 4095, 1335));
-    Label1[1] = label(Frame2, QStringLiteral("Nombre Sala::"), twipsRect(120, 1800, 1215, 255));
-    Text5 = box(Frame2, "Text5", twipsRect(1440, 1800, 2775, 285), QStringLiteral("Nombre de sala/ Room Name"));
-    Label1[2] = label(Frame2, QStringLiteral("Contraseña:"), twipsRect(120, 2160, 1215, 255));
-    Text6 = box(Frame2, "Text6", twipsRect(1440, 2160, 2775, 285), QStringLiteral("Contraseña/Password"));
-    Label1[3] = label(Frame2, QStringLiteral("Session."), twipsRect(120, 2520, 1215, 255));
-    Text7 = box(Frame2, "Text7", twipsRect(1440, 2520, 2775, 285), QStringLiteral("Descripcion/Description"));
-    Label1[4] = label(Frame2, QStringLiteral("Descripcion:"), twipsRect(120, 2880, 1215, 255));
-    Text8 = box(Frame2, "Text8", twipsRect(1440, 2880, 2775, 285), QStringLiteral("Descripcion/Description"));
-    Command4 = button(Frame2, "Command4", QStringLiteral("Registrar Sala"), twipsRect(120, 3240, 4095, 255),
-                      QStringLiteral("Registrar Sala/Room Register"));
+    Frame2 = placed(new QGroupBox(QStringLiteral("Registrar Canal"), this), "Frame2", twipsRect(120, 3600, 4335, 3735));
+    Text4 = placed(new TextBox(Frame2), "Text4", twipsRect(120, 360, 4095, 1335));
+    // The room's four boxes, each after its label.
+    const struct {
+        QLineEdit*& box;
+        const char* name;
+        QString caption, tip;
+    } fields[] = {
+        {Text5, "Text5", QStringLiteral("Nombre Sala::"), QStringLiteral("Nombre de sala/ Room Name")},
+        {Text6, "Text6", QStringLiteral("Contraseña:"), QStringLiteral("Contraseña/Password")},
+        {Text7, "Text7", QStringLiteral("Session."), QStringLiteral("Descripcion/Description")},
+        {Text8, "Text8", QStringLiteral("Descripcion:"), QStringLiteral("Descripcion/Description")},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const int top = 1800 + 360 * i;
+        Label1[i + 1] = placed(new QLabel(fields[i].caption, Frame2), nullptr, twipsRect(120, top, 1215, 255));
+        fields[i].box = placed(new QLineEdit(Frame2), fields[i].name, twipsRect(1440, top, 2775, 285));
+        fields[i].box->setToolTip(fields[i].tip);
+    }
+    Command4 =
+        placed(new QPushButton(QStringLiteral("Registrar Sala"), Frame2), "Command4", twipsRect(120, 3240, 4095, 255));
+    Command4->setToolTip(QStringLiteral("Registrar Sala/Room Register"));
 
     on(Command1, &QPushButton::clicked, this, "Command1_Click", [this] { Command1_Click(); });
     on(Command2, &QPushButton::clicked, this, "Command2_Click", [this] { Command2_Click(); });

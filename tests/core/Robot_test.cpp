@@ -1,6 +1,7 @@
 // The robot: its file read into entries, and its steps posting them into the
 // main room. Steps are driven by calling the timer's handler, tick by tick.
 #include "ConnectedClient.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/AppFiles.h"
@@ -16,14 +17,6 @@ using namespace platform;
 using namespace Function;
 
 namespace {
-
-QStringList entries(const ListBox& list)
-{
-    QStringList all;
-    for (int i = 0; i < list.count(); ++i)
-        all << list.item(i);
-    return all;
-}
 
 // The line RoomMsg sends for text in the main room, with no style chosen.
 QString posted(const QString& text)
@@ -56,7 +49,7 @@ TEST_F(RobotFile, FieldsBecomeEntriesWithoutTheBanner)
         writeFile(QStringLiteral("robot.txt"), c.file);
         irc->List1->clear();
         CargaRobot(filePath(QStringLiteral("robot.txt")), *irc->List1);
-        EXPECT_EQ(entries(*irc->List1), c.entries) << c.name;
+        EXPECT_EQ(boxItems(*irc->List1), c.entries) << c.name;
     }
 }
 
@@ -66,7 +59,7 @@ TEST_F(RobotFile, NoPathOrNoFileAddsNothing)
     irc->List1->addItem(QStringLiteral("antes"));
     CargaRobot(QString(), *irc->List1);
     CargaRobot(filePath(QStringLiteral("no-existe.txt")), *irc->List1);
-    EXPECT_EQ(entries(*irc->List1), QStringList{QStringLiteral("antes")});
+    EXPECT_EQ(boxItems(*irc->List1), QStringList{QStringLiteral("antes")});
 }
 
 TEST_F(RobotFile, ReplaceAllSearchesOnAfterEachReplacement)
@@ -216,7 +209,7 @@ TEST_F(Robot, OpenLoadsAFileAndCancelKeepsTheList)
     const QString robot = filePath(QStringLiteral("robot.txt"));
     dialogs.expectOpenFile(robot);
     irc->Command22->click();
-    EXPECT_EQ(entries(*irc->List1), (QStringList{QStringLiteral("hola"), QStringLiteral("que tal")}));
+    EXPECT_EQ(boxItems(*irc->List1), (QStringList{QStringLiteral("hola"), QStringLiteral("que tal")}));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     const Prompt& first = dialogs.shown().back();
     EXPECT_EQ(first.title, QStringLiteral("Cargar Robot"));
@@ -262,6 +255,22 @@ TEST_F(Robot, AFileLoadedWhileItRunsGoesFromItsFirstEntry)
     ASSERT_TRUE(server.waitForLines(2));
     EXPECT_EQ(server.lines(), (QStringList{posted(QStringLiteral("nuevo 1")), posted(QStringLiteral("nuevo 2"))}));
     EXPECT_FALSE(irc->Timer2->isActive());
+}
+
+TEST_F(Robot, ATickWhileAFileLoadsNeitherStopsItNorPostsAHalfLoadedList)
+{
+    load({QStringLiteral("viejo")});
+    irc->Command24->click();
+    // Due at once: the event pump run by each banner's removal meets it.
+    irc->Timer2->setInterval(0);
+    writeFile(QStringLiteral("nuevo.txt"), "_.-+ Vexlo-TeaM +-._nuevo 1\r\n_.-+ Vexlo-TeaM +-._nuevo 2\r\n");
+    dialogs.expectOpenFile(filePath(QStringLiteral("nuevo.txt")));
+    irc->Command22->click();
+    EXPECT_EQ(boxItems(*irc->List1), (QStringList{QStringLiteral("nuevo 1"), QStringLiteral("nuevo 2")}));
+    EXPECT_TRUE(irc->Timer2->isActive());
+    EXPECT_EQ(irc->List1->listIndex(), -1);
+    ASSERT_TRUE(server.waitForLines(1));
+    EXPECT_EQ(server.lines().first(), posted(QStringLiteral("nuevo 1")));
 }
 
 class RobotDisconnected : public AppFixture {};

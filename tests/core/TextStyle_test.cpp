@@ -238,6 +238,7 @@ TEST_F(TextStyle, ThePaletteInsertsTheCodeOfTheCellUnderTheMouse)
     irc->minsert->trigger();
     EXPECT_TRUE(irc->Picture1->isVisible());
     EXPECT_EQ(irc->minsert->text(), QStringLiteral("Ocultar Colores"));
+    EXPECT_TRUE(irc->minsert->isChecked());
 
     irc->Picture1_Click();
     EXPECT_EQ(irc->txtChatMsg->toPlainText(), c3("00")) << "before any movement";
@@ -274,6 +275,7 @@ TEST_F(TextStyle, ThePaletteInsertsTheCodeOfTheCellUnderTheMouse)
     irc->minsert->trigger();
     EXPECT_FALSE(irc->Picture1->isVisible());
     EXPECT_EQ(irc->minsert->text(), QStringLiteral("Insertar Colores"));
+    EXPECT_FALSE(irc->minsert->isChecked());
 }
 
 TEST_F(TextStyle, TheChatButtonsRightClickOpensTheColourMenu)
@@ -285,10 +287,13 @@ TEST_F(TextStyle, TheChatButtonsRightClickOpensTheColourMenu)
     irc->mcolor->hide();
 
     EXPECT_EQ(irc->mcolors->text(), QStringLiteral("Colores Aleatorios"));
+    EXPECT_FALSE(irc->mcolors->isChecked());
     irc->mcolors->trigger();
     EXPECT_EQ(irc->mcolors->text(), QStringLiteral("Colores Normales"));
+    EXPECT_TRUE(irc->mcolors->isChecked());
     irc->mcolors->trigger();
     EXPECT_EQ(irc->mcolors->text(), QStringLiteral("Colores Aleatorios"));
+    EXPECT_FALSE(irc->mcolors->isChecked());
 }
 
 TEST_F(TextStyle, TheStyleComesBackAfterARestart)

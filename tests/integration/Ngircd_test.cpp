@@ -267,11 +267,13 @@ TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)
 {
     IrcPeer peer(ngircd.port(), QStringLiteral("testigo"));
     frmIRC* irc = connectBesides(peer);
-    writeFile(QStringLiteral("robot.txt"), "buenas noches\r\n_.-+ Vexlo-TeaM +-._que tal, todo bien\r\n");
+    writeFile(QStringLiteral("robot.txt"),
+              "buenas noches\r\n_.-+ Vexlo-TeaM +-._que tal, todo bien\r\nhasta luego\r\n");
     dialogs.expectOpenFile(filePath(QStringLiteral("robot.txt")));
     irc->Command22->click();
     irc->Command24->click();  // the real timer: 1.5 s, then 1 s a line
-    for (const QString& entry : {QStringLiteral("buenas noches"), QStringLiteral("que tal"), QStringLiteral("todo bien")}) {
+    for (const QString& entry : {QStringLiteral("buenas noches"), QStringLiteral("que tal"),
+                                 QStringLiteral("todo bien"), QStringLiteral("hasta luego")}) {
         const QString got = peer.waitFor({QStringLiteral(":trovelin!"), QStringLiteral("PRIVMSG #sala :")}, 8000);
         EXPECT_EQ(got.mid(got.indexOf(QStringLiteral(" :")) + 2), QString(2, QChar(15)) + entry + QString(3, QChar(15)));
     }

@@ -312,20 +312,25 @@ TEST_F(Monitor, SwitchCaptionsNameTheNextClickAndStartOverAtEveryLoad)
         SCOPED_TRACE(c.on.toStdString());
         frmMedia* m = openStill();
         EXPECT_EQ((m->*c.item)->text(), c.on);
+        EXPECT_FALSE((m->*c.item)->isChecked());
         (m->*c.item)->trigger();
         EXPECT_TRUE(*c.flag);
         EXPECT_EQ((m->*c.item)->text(), c.off);
+        EXPECT_TRUE((m->*c.item)->isChecked());
 
         m->mclose->trigger();
         m = openStill();
         EXPECT_EQ((m->*c.item)->text(), c.on);
         EXPECT_TRUE(*c.flag);
+        EXPECT_TRUE((m->*c.item)->isChecked()) << "the mark shows the switch, not the caption";
         (m->*c.item)->trigger();  // the first click leaves it on
         EXPECT_TRUE(*c.flag);
         EXPECT_EQ((m->*c.item)->text(), c.off);
+        EXPECT_TRUE((m->*c.item)->isChecked());
         (m->*c.item)->trigger();
         EXPECT_FALSE(*c.flag);
         EXPECT_EQ((m->*c.item)->text(), c.on);
+        EXPECT_FALSE((m->*c.item)->isChecked());
         EXPECT_TRUE(sent().isEmpty());
         m->mclose->trigger();
     }

@@ -1,6 +1,7 @@
 // The operator panel: the lines its buttons send for the main room, the two
 // lists they keep, and invitations to the rooms of the room list.
 #include "ConnectedClient.h"
+#include "ListEntries.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
 #include "platform/ListView.h"
@@ -14,18 +15,6 @@
 
 using namespace platform;
 using namespace Function;
-
-namespace {
-
-QStringList entries(const ListBox& list)
-{
-    QStringList all;
-    for (int i = 0; i < list.count(); ++i)
-        all << list.item(i);
-    return all;
-}
-
-}  // namespace
 
 class Operador : public ConnectedClient {
 protected:
@@ -86,8 +75,8 @@ TEST_F(Operador, GivingRightsAndBanningSendOneNickAndKeepIt)
         EXPECT_EQ(nextLine(), c.sent);
         EXPECT_EQ(c.list->item(c.list->count() - 1), c.nick);
     }
-    EXPECT_EQ(entries(*w->List1), (QStringList{"ana", ""}));
-    EXPECT_EQ(entries(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
+    EXPECT_EQ(boxItems(*w->List1), (QStringList{"ana", ""}));
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{"luis", "pepe\r\nQUIT"}));
 }
 
 TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
@@ -115,13 +104,13 @@ TEST_F(Operador, RemoverActsOnlyOnTheChosenEntryOnce)
         click(c.list, 1);
         c.remove->click();
         EXPECT_EQ(nextLine(), c.sent);
-        EXPECT_EQ(entries(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
         EXPECT_EQ(c.list->listIndex(), -1);
 
         // Again without a new choice: neither "luis" again nor "pepe".
         c.remove->click();
         expectNothingSent();
-        EXPECT_EQ(entries(*c.list), (QStringList{"ana", "pepe"}));
+        EXPECT_EQ(boxItems(*c.list), (QStringList{"ana", "pepe"}));
     }
 }
 
@@ -138,12 +127,13 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
 {
     w->Unload();
     receive({QStringLiteral(":srv 322 yo #sala 5 :charla"), QStringLiteral(":srv 322 yo #El 1 :x"),
-             QStringLiteral(":srv 322 yo #HotEL 7 :x")});
+             QStringLiteral(":srv 322 yo #HotEL 7 :x"), QStringLiteral(":srv 322 yo &SERVER 0 :avisos")});
     irc->Command16->click();
     w = frmOperador::loadedInstance();
-    ASSERT_EQ(w->Combo1->count(), 3);
+    ASSERT_EQ(w->Combo1->count(), 4);
     EXPECT_EQ(w->Combo1->itemText(1), QStringLiteral("El"));
     EXPECT_EQ(w->Combo1->itemText(2), QStringLiteral("HotEL"));
+    EXPECT_EQ(w->Combo1->itemText(3), QStringLiteral("&SERVER"));  // no "#" to take off
     EXPECT_EQ(w->Combo1->currentText(), QString());
 
     struct Case {
@@ -152,8 +142,12 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
     } cases[] = {
         {1, {}, "INVITE ana #El"},  // the room list shows it as "El Salvador"
         {2, {}, "INVITE ana #HotEL"},
+        {3, {}, "INVITE ana &SERVER"},
+        {-1, "&SERVER", "INVITE ana &SERVER"},  // typed as the box shows a listed room
+        {-1, "HotEL", "INVITE ana #HotEL"},
         {-1, "tertulia", "INVITE ana #tertulia"},
         {-1, "#sala", "INVITE ana ##sala"},
+        {-1, "&server", "INVITE ana &SERVER"},  // room names know no case
         {-1, "", "INVITE ana #"},
     };
     w->Text2->setText(QStringLiteral("ana"));
@@ -167,7 +161,7 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
 
     // Rooms listed later come with the next load only.
     receive({QStringLiteral(":srv 322 yo #nueva 2 :x")});
-    EXPECT_EQ(w->Combo1->count(), 3);
+    EXPECT_EQ(w->Combo1->count(), 4);
 }
 
 TEST_F(Operador, TheConsoleOpensItWithItsOwnCommandWhateverTheRights)
@@ -199,6 +193,6 @@ TEST_F(OperadorDisconnected, AKickedNickLoadsItHiddenAndRefusedLinesStillChangeT
     w->Command4->click();
     expectSendRefused();
     w->Command5->click();
-    EXPECT_EQ(entries(*w->List1), QStringList{QStringLiteral("ana")});
-    EXPECT_EQ(entries(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
+    EXPECT_EQ(boxItems(*w->List1), QStringList{QStringLiteral("ana")});
+    EXPECT_EQ(boxItems(*w->List2), (QStringList{QStringLiteral("pepe"), QStringLiteral("ana")}));
 }
