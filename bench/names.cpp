@@ -2,6 +2,7 @@
 // into the main room, then 10,000 JOIN and 10,000 PART lines; prints the
 // milliseconds of each phase, each timed to the PONG of a trailing PING,
 // and the processor time the phase took.
+//   bench_names USERS N    first ignores the first N of the joining users
 #include "common/BenchSupport.h"
 #include "core/Function.h"
 #include "core/frmIRC.h"
@@ -14,10 +15,13 @@ int main(int argc, char** argv)
     bench::offscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int users = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
+    const int ignored = argc > 2 ? QByteArray(argv[2]).toInt() : 0;
     bench::Server server;
     frmIRC* irc = bench::connectShown(server);
     if (!irc)
         return 1;
+    for (int i = 0; i < ignored; ++i)
+        Function::Ignorar(QStringLiteral("nuevo%1").arg(i), QStringLiteral("+"));
 
     // Names as servers send them: lines of at most about 400 bytes.
     QByteArray names, line;
@@ -52,8 +56,8 @@ int main(int argc, char** argv)
     const int afterJoins = irc->ListView1->count();
     const Took p = phase(parts, "parts");
     std::printf("names: %d users: names list %.1f ms (processor %.1f ms, %d entries), %d joins %.1f ms (%.1f ms, %d "
-                "entries), %d parts %.1f ms (%.1f ms, %d entries)\n",
+                "entries), %d parts %.1f ms (%.1f ms, %d entries); %d ignored\n",
                 users, n.ms, n.cpuMs, afterNames, users, j.ms, j.cpuMs, afterJoins, users, p.ms, p.cpuMs,
-                irc->ListView1->count());
+                irc->ListView1->count(), ignored);
     return 0;
 }

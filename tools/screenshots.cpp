@@ -9,10 +9,11 @@
 // announced by alerts (the screen while they slide and while they rest), a
 // private conversation, the auto-answer and the message to many; then the
 // tools: registration, the robot with a file loaded and running, the server
-// console after a few hundred lines, and the operator panel; last the room
-// list with its menu, a change of the main room, an invitation, and the
-// favourite rooms, one of them on a second server at PORT + 1 when one
-// listens there.
+// console after a few hundred lines, the main user list's menu as a plain
+// user and as an operator sees it with a user ignored in the main list and
+// in the room window, and the operator panel; last the room list with its
+// menu, a change of the main room, an invitation, and the favourite rooms,
+// one of them on a second server at PORT + 1 when one listens there.
 //   screenshots OUT_FOLDER [PORT]
 // Run under xvfb-run with QT_QPA_PLATFORM unset to see the real drawing.
 #include "core/Function.h"
@@ -395,6 +396,37 @@ int main(int argc, char** argv)
     frmServer::instance()->Text1->setText(QStringLiteral("/join #cine"));
     wait(800);
     shot(frmServer::instance(), "25-server-busy");
+
+    // The main user list's menu on "ana", then ana ignored from it: a sad
+    // face in silver in the main list and in the room window.
+    room->show();
+    room->resize(830, 500);
+    room->move(420, 470);
+    irc->raise();
+    irc->activateWindow();
+    auto userMenu = [&](const char* name) {
+        const int pos = irc->ListView1->find(QStringLiteral("ana"));
+        irc->ListView1->select(pos);
+        const QRect anaRow = irc->ListView1->visualRect(irc->ListView1->model()->index(pos, 0));
+        irc->ListView1_MouseUp(Qt::RightButton, anaRow.center());
+        wait(400);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(outDir + u'/' + QString::fromLatin1(name) + ".png");
+        std::printf("%s/%s.png\n", qPrintable(outDir), name);
+        irc->mpop->hide();
+    };
+    userMenu("25a-user-menu");
+    irc->mignore->trigger();
+    // The menu as an operator sees it (the local server's rooms have none).
+    Function::EsOperador = true;
+    userMenu("25b-user-menu-operator");
+    irc->ListView1->select(-1);
+    shot(irc, "25c-user-ignored");
+    room->ListView1->select(-1);
+    shot(room, "25d-room-user-ignored");
+    // Back as it was for the rest of the tour: ana is heard again.
+    Function::Ignorar(QStringLiteral("ana"), QStringLiteral("-"));
+    room->hide();
+    Function::EsOperador = false;
 
     // The operator panel, opened by the console's own command, with the
     // rooms of the room list and a few nicks in its lists (not sent: the

@@ -25,6 +25,10 @@ qint16 AlertasVisibles;
 platform::WindowSlotsOf<frmRoom> VentanasSala;
 platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
 
+IgnoreSlots ListaIgnorados(10001);
+std::array<QString, 2> UltimosMensajes;
+qint16 TurnoFlood;
+
 std::array<QString, 6> FormatoTexto;
 
 QString ArchivoINI;
@@ -51,6 +55,10 @@ void ResetState()
 
     VentanasSala.reset();
     VentanasPrivado.reset();
+
+    ListaIgnorados.clear();
+    UltimosMensajes = {};
+    TurnoFlood = 0;
 
     FormatoTexto = {};
 
@@ -87,17 +95,5 @@ void MuestraAlerta(const QString& text, const QString& title, const QString& lin
 }
 
 void SiempreEncima(QWidget* window, bool on) { platform::desktop().setAlwaysOnTop(window, on); }
-
-bool EstaIgnorado(const QString& nick)
-{
-    Q_UNUSED(nick);
-    return false;
-}
-
-void ControlFlood(const QString& text, const QString& nick)
-{
-    Q_UNUSED(text);
-    Q_UNUSED(nick);
-}
 
 }  // namespace Function

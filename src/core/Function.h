@@ -1,8 +1,10 @@
 #pragma once
 // The module shared by every window: the shared state, the settings values
 // and option flags, and the module procedures (settings files, the server
-// settings file, the rendering of chat text).
+// settings file, the rendering of chat text, the ignore list and flood
+// control).
 #include "core/ColourCodes.h"
+#include "core/IgnoreSlots.h"
 #include "platform/WindowSlots.h"
 
 #include <QList>
@@ -63,6 +65,13 @@ extern bool PublicarMusica;
 // with one empty slot.
 extern platform::WindowSlotsOf<frmRoom> VentanasSala;
 extern platform::WindowSlotsOf<frmPrivado> VentanasPrivado;
+
+// The ignore list: 10,001 slots (0 to 10,000), "" free. Never saved.
+extern IgnoreSlots ListaIgnorados;
+// The flood check's last two main-room lines, and the slot the next one
+// goes to (0 or 1).
+extern std::array<QString, 2> UltimosMensajes;
+extern qint16 TurnoFlood;
 
 // The six code strings wrapped around every line sent: bold, underline,
 // background, font colour, left and right decoration colour.
@@ -172,9 +181,19 @@ void SiempreEncima(QWidget* window, bool on);
 // The alerts on screen: a new one takes the next place of the stack.
 extern qint16 AlertasVisibles;
 
-// The ignore list and flood control (their own windows come later): nobody
-// is ignored yet and no flood check runs.
+// The ignore list. Nicks compare without regard to letter case, and the
+// own nick is never ignored. Ignorar with op "+" puts nick into the first
+// free slot, with "-" frees the first slot holding it; either marks every
+// user list. Returns whether a slot changed (a full list takes no nick).
+bool Ignorar(const QString& nick, const QString& op);
+// Whether nick stands in a slot; never for the own nick or "".
 bool EstaIgnorado(const QString& nick);
+// Marks nick ignored ("+") or no longer ignored ("-") in the main user list
+// and in every room window's.
+void MarcaIgnorado(const QString& nick, const QString& op);
+// The flood check of one main-room line: when it repeats the line seen just
+// before (whoever said that one), its sender is ignored and the main room
+// is told.
 void ControlFlood(const QString& text, const QString& nick);
 
 }  // namespace Function

@@ -1,8 +1,17 @@
 #include "core/UserList.h"
 
+#include "core/Function.h"
+#include "core/frmIRC.h"
 #include "platform/AppFiles.h"
 #include "platform/Colors.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 #include "platform/ListView.h"
+#include "platform/Text.h"
+
+#include <QAction>
+
+using namespace Function;
 
 QList<QPixmap> userFaces()
 {
@@ -30,4 +39,53 @@ QStringList clonesOf(const platform::ListView& list, const QString& nick, const 
             break;
     }
     return clones;
+}
+
+void markIgnored(platform::ListView& list, int position, bool ignored)
+{
+    list.setSmallIcon(position, ignored ? 2 : 1);
+    list.setForeColor(position, platform::vbColor(ignored ? 0xC0C0C0 : 0));
+}
+
+bool chooseNick(const platform::ListView& list, Qt::MouseButton button)
+{
+    const int selected = list.selectedPosition();
+    if (selected < 0)
+        return false;
+    NickSeleccionado = list.text(selected);
+    return button == Qt::RightButton && !NickSeleccionado.isEmpty();
+}
+
+QString ignoreCaption(const QString& nick)
+{
+    return (EstaIgnorado(nick) ? QStringLiteral("Designorar a: ") : QStringLiteral("Ignorar a: ")) + nick;
+}
+
+void ignoreItemClicked(QAction& mignore)
+{
+    const QString offer = QStringLiteral("Ignorar a: ") + NickSeleccionado;
+    const bool ignore = mignore.text() == offer;
+    Ignorar(NickSeleccionado, ignore ? QStringLiteral("+") : QStringLiteral("-"));
+    mignore.setText(ignore ? QStringLiteral("Designorar a: ") + NickSeleccionado : offer);
+}
+
+QString mentionOf(const QString& nick)
+{
+    using platform::Chr;
+    return Chr(3) + QStringLiteral("04 (]") + Chr(3) + QStringLiteral("07 ") + nick + u' ' + Chr(3) +
+           QStringLiteral("04[)") + Chr(3) + QStringLiteral("01 ");
+}
+
+void copyChosenNick()
+{
+    platform::desktop().setClipboardText(NickSeleccionado);
+    NickSeleccionado.clear();
+}
+
+void privateWithTypedNick()
+{
+    const QString nick =
+        platform::dialogs().inputBox(QStringLiteral("Introduce Nick con quien quieres comunicarte."), QString(), QString());
+    if (!nick.isEmpty())
+        frmIRC::instance()->Abre_Privado(nick);
 }

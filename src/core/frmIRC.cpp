@@ -54,6 +54,7 @@ frmIRC::frmIRC()
     defaultButtons = new DefaultButtons(this);
     buildWindow();
     connectHandlers();
+    buildUserMenu();
     // Boxes that received lines would stack while one of theirs is open.
     setDivertedBoxSink([this](const QString& line) { display(line); });
 }

@@ -129,6 +129,12 @@ public:
     QString ServidorPromo;
     int PuertoPromo = 80;
 
+    // --- The user list's menu --------------------------------------------------------
+    // Kicks kicknick from kickchannel. A channel named after a country of
+    // two words keeps its first word only, in the caller's variable too, so
+    // the ban that follows names the channel the kick named.
+    void Expulsa(QString& kickchannel, const QString& kicknick);
+
     // --- Text style -------------------------------------------------------------
     // Applies the saved style at start-up.
     void ReConfigura();
@@ -178,6 +184,14 @@ public:
     QPlainTextEdit* txtChatMsg;
     QPushButton* cmdChat;
     QGroupBox* Frame1;  // "Mensaje Privado"
+    // The user list's pop-up menu, which acts on NickSeleccionado.
+    QMenu* mpop;
+    QAction* mncopy;
+    QAction* mmenci;
+    QAction* mignore;
+    QAction* mKick;  // shown once an operator opens the menu
+    QAction* mwhois;
+    QAction* mfreeprv;
     platform::ListBox* lstUsers;
     QPlainTextEdit* txtPrivMsg;
     QPushButton* cmdPriv;
@@ -291,6 +305,17 @@ public:
     void Command24_Click();
     void Command25_Click();
     void Timer2_Timer();
+    void ListView1_Click();
+    void ListView1_DblClick();
+    void ListView1_MouseUp(Qt::MouseButton Button, const QPoint& at);
+    void mncopy_Click();
+    void mmenci_Click();
+    void mignore_Click();
+    void mKick_Click();
+    void mwhois_Click();
+    void mfreeprv_Click();
+    // The raw command entry.
+    void txtStatus_DblClick();
 
 protected:
     void Form_Load() override;
@@ -312,6 +337,7 @@ private:
     QGroupBox* buildRobot();
     void connectRobotHandlers();
     void stopRobot();
+    void buildUserMenu();
     static QPushButton* button(const QString& caption, const QString& tip, const char* name);
     static platform::ToggleButton* toggle(const QString& offCaption, const QString& onCaption, const QString& tip,
                                           const char* name);
@@ -344,6 +370,8 @@ private:
     // The window of a room that has none yet, shown and found from now on.
     frmRoom* newRoomWindow(const QString& room);
     void removeUser(int position);
+    // Empties the user list, its twin and the count together.
+    void clearUsers();
     void refreshCount();
 
     platform::LineReader* lineReader_;  // the lines sockIRC receives

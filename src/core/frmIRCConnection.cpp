@@ -1,5 +1,6 @@
 // The one connection to the chat server: connecting, registration, the
-// received stream cut into lines, sending, the nick change and disconnect.
+// received stream cut into lines, sending, the nick change, the raw command
+// entry and disconnect.
 #include "core/Function.h"
 #include "core/Hosts.h"
 #include "core/frmDialog.h"
@@ -131,4 +132,38 @@ void frmIRC::cmdNick_Click()
     else
         send(QStringLiteral("NICK :") + txtNick->text() + u':' + TxtPass->text());
     NickServidor = txtNick->text();
+}
+
+void frmIRC::txtStatus_DblClick()
+{
+    const QString c = Trim(InputBox(QStringLiteral("Please enter a command (eg. PRIVMSG Bot :Hello bot)\r\n\r\nCommand:"),
+                                    QStringLiteral("Custom command")));
+    if (c.isEmpty())
+        return;
+    // A command is known by its first four letters: "Quitar" is a QUIT.
+    const QString word = UCase(Left(c, 4));
+    QString rest = processRest(c);
+    if (word == u"JOIN") {
+        send(QStringLiteral("PART ") + CanalActual);
+        clearUsers();
+        const QString room = processParam(rest);
+        send(QStringLiteral("JOIN ") + room);
+        // In lower case, as every other way to a new main room: the
+        // dispatcher knows the main room's lines by the lower-cased name.
+        CanalActual = LCase(room);
+        txtChannel->setText(CanalActual);
+    } else if (word == u"PART") {
+        clearUsers();
+        send(QStringLiteral("PART ") + CanalActual);
+        CanalActual.clear();
+        txtChannel->clear();
+    } else if (word == u"NICK") {
+        txtNick->setText(processParam(rest));
+        cmdNick_Click();
+    } else if (word == u"QUIT") {
+        display(QStringLiteral(
+            "<!> QUIT message canceled! Please click the X button in the bottom right corner of the window!"));
+    } else {
+        send(c);
+    }
 }

@@ -235,6 +235,13 @@ void frmIRC::refreshCount()
     TxtUsala->setText(QString::number(ListView1->count()));
 }
 
+void frmIRC::clearUsers()
+{
+    lstUsers->clear();
+    ListView1->clear();
+    refreshCount();
+}
+
 // --- Main room events and the user list -----------------------------------------------
 // Parameters are escaped in place by processParam, for the calls that follow.
 

@@ -396,6 +396,7 @@ void frmIRC::connectHandlers()
     on(msroom, &QAction::triggered, this, "msroom_Click", [this] { msroom_Click(); });
     on(mnsala, &QAction::triggered, this, "mnsala_Click", [this] { mnsala_Click(); });
     on(Label3, &ClickLabel::clicked, this, "Label3_Click", [this] { Label3_Click(); });
+    on(txtStatus, &LogBox::doubleClicked, this, "txtStatus_DblClick", [this] { txtStatus_DblClick(); });
 
     // The option flags: a click switches the flag, and its button shows it.
     for (const OptionFlag& o : optionFlags())

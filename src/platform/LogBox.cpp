@@ -4,6 +4,7 @@
 #include "platform/BlockStore.h"
 
 #include <QFontDatabase>
+#include <QMouseEvent>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -67,6 +68,13 @@ LogBox::LogBox(QWidget* parent) : BlockView(parent), d(new Impl)
 }
 
 LogBox::~LogBox() = default;
+
+void LogBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    BlockView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
 
 void LogBox::setSelColor(const QColor& color) { d->color = color; }
 

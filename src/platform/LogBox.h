@@ -28,7 +28,12 @@ public:
     int lineCount() const;  // finished lines, plus the open last one when not empty
     qsizetype storageBytes() const;  // what the box keeps of its text
 
+signals:
+    // A double click with the left button, after it selected its word.
+    void doubleClicked();
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void fillBlock(int block, QTextDocument& doc) const override;
     bool continuesPrevious(int block) const override;
 

@@ -7,8 +7,6 @@
 #include "core/UserList.h"
 #include "core/frmIRC.h"
 #include "platform/DefaultButtons.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/Handlers.h"
 #include "platform/HtmlView.h"
@@ -171,14 +169,9 @@ void frmRoom::Form_Unload(qint16& Cancel)
 
 void frmRoom::ListView1_MouseUp(Qt::MouseButton Button, const QPoint& at)
 {
-    const int selected = ListView1->selectedPosition();
-    if (selected < 0)
+    if (!chooseNick(*ListView1, Button))
         return;
-    NickSeleccionado = ListView1->text(selected);
-    if (Button != Qt::RightButton || NickSeleccionado.isEmpty())
-        return;
-    mignore->setText((EstaIgnorado(NickSeleccionado) ? QStringLiteral("Designorar a: ") : QStringLiteral("Ignorar a: ")) +
-                     NickSeleccionado);
+    mignore->setText(ignoreCaption(NickSeleccionado));
     mwhois->setText(QStringLiteral("Quien es: ") + NickSeleccionado);
     if (!mpop) {
         mpop = new QMenu(QStringLiteral("Pop"), frmIRC::instance());
@@ -194,30 +187,12 @@ void frmRoom::ListView1_DblClick()
         frmIRC::instance()->Abre_Privado(ListView1->text(selected));
 }
 
-void frmRoom::mcopia_Click()
-{
-    desktop().setClipboardText(NickSeleccionado);
-    NickSeleccionado.clear();
-}
+void frmRoom::mcopia_Click() { copyChosenNick(); }
 
-void frmRoom::mmencione_Click()
-{
-    Text2->setText(Text2->text() + Chr(3) + QStringLiteral("04 (]") + Chr(3) + QStringLiteral("07 ") + NickSeleccionado +
-                   u' ' + Chr(3) + QStringLiteral("04[)") + Chr(3) + QStringLiteral("01 "));
-}
+void frmRoom::mmencione_Click() { Text2->setText(Text2->text() + mentionOf(NickSeleccionado)); }
 
-void frmRoom::mignore_Click()
-{
-    // Ignoring comes with the ignore list; until then the item only names
-    // the nick.
-}
+void frmRoom::mignore_Click() { ignoreItemClicked(*mignore); }
 
 void frmRoom::mwhois_Click() { frmIRC::instance()->send(QStringLiteral("WHOIS ") + NickSeleccionado); }
 
-void frmRoom::Freeprvd_Click()
-{
-    const QString nick = dialogs().inputBox(QStringLiteral("Introduce Nick con quien quieres comunicarte."), QString(),
-                                            QString());
-    if (!nick.isEmpty())
-        frmIRC::instance()->Abre_Privado(nick);
-}
+void frmRoom::Freeprvd_Click() { privateWithTypedNick(); }

@@ -5,7 +5,6 @@
 #include "core/ChatView.h"
 #include "core/Function.h"
 #include "core/UserList.h"
-#include "platform/Colors.h"
 #include "platform/ListView.h"
 #include "platform/Text.h"
 #include "windows/frmRoom.h"
@@ -126,13 +125,6 @@ void frmRoom::NickPart(const QString& Saliente, const QString& qMensaje)
 void frmRoom::ignora(const QString& nick, const QString& op)
 {
     const int i = ListView1->find(nick);
-    if (i < 0)
-        return;
-    if (op == u"+") {
-        ListView1->setSmallIcon(i, 2);
-        ListView1->setForeColor(i, vbColor(0xC0C0C0));
-    } else if (op == u"-") {
-        ListView1->setSmallIcon(i, 1);
-        ListView1->setForeColor(i, vbColor(0));
-    }
+    if (i >= 0 && (op == u"+" || op == u"-"))
+        markIgnored(*ListView1, i, op == u"+");
 }

@@ -19,9 +19,11 @@
 #include "windows/frmPrivado.h"
 #include "windows/frmServer.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -261,6 +263,43 @@ TEST_F(RealServer, APrivateLineOpensAWindowBehindAnAlertAndTheAnswersReachThePar
     irc->send(QStringLiteral("PRIVMSG ana :fin"));
     ASSERT_FALSE(ana.waitFor({QStringLiteral("PRIVMSG ana :fin")}).isEmpty());
     EXPECT_EQ(ana.received().filter(QStringLiteral("Ahora no")).size(), 1);
+}
+
+TEST_F(RealServer, AnIgnoredUserFallsSilentAndTheRoomsOperatorKicksAndBansHim)
+{
+    // First into the room, the client is its operator.
+    frmIRC* irc = connectClient();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->find(QStringLiteral("trovelin")) >= 0; }, 8000));
+    EXPECT_TRUE(EsOperador);
+    IrcPeer ana(ngircd.port(), QStringLiteral("ana"));
+    IrcPeer luis(ngircd.port(), QStringLiteral("luis"));
+    ana.send(QStringLiteral("JOIN #sala"));
+    luis.send(QStringLiteral("JOIN #sala"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->count() == 3; }, 5000));
+
+    // Ignore ana from the list's menu.
+    const int anaRow = irc->ListView1->find(QStringLiteral("ana"));
+    irc->ListView1->select(anaRow);
+    irc->ListView1_MouseUp(Qt::RightButton, QPoint());
+    irc->mpop->hide();
+    irc->mignore->trigger();
+    EXPECT_EQ(irc->ListView1->smallIcon(anaRow), 2);
+
+    // Once luis has seen ana's line, the server has passed it on to the client too.
+    ana.send(QStringLiteral("PRIVMSG #sala :uno de ana"));
+    ASSERT_FALSE(luis.waitFor({QStringLiteral("uno de ana")}).isEmpty());
+    luis.send(QStringLiteral("PRIVMSG #sala :dos de luis"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return irc->DHTMLEdit1->documentHTML().contains(QStringLiteral("<b> luis :</B>  dos de luis")); }, 5000));
+    EXPECT_FALSE(irc->DHTMLEdit1->documentHTML().contains(QStringLiteral("uno de ana")));
+
+    // Kick and ban: ana is thrown out and cannot come back.
+    irc->mKick->trigger();
+    EXPECT_FALSE(ana.waitFor({QStringLiteral(" KICK #sala ana")}).isEmpty());
+    EXPECT_FALSE(luis.waitFor({QStringLiteral(" MODE #sala +b ana")}).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return irc->ListView1->count() == 2; }, 5000));
+    ana.send(QStringLiteral("JOIN #sala"));
+    EXPECT_FALSE(ana.waitFor({QStringLiteral(" 474 ana #sala")}).isEmpty()) << "banned";
 }
 
 TEST_F(RealServer, ARobotFileReachesAnotherClientLineByLineInOrder)

@@ -383,3 +383,28 @@ TEST_F(RoomWindow, PrivateWindowsFromTheListAndFromATypedNick)
     ASSERT_NE(VentanasPrivado.first(QStringLiteral("Privado Con : pepe")), nullptr);
     EXPECT_EQ(VentanasPrivado.count(), 3);
 }
+
+TEST_F(RoomWindow, TheIgnoreItemIgnoresThroughTheModuleAndMarksEveryList)
+{
+    frmRoom* w = roomWith({{QStringLiteral("ana"), QStringLiteral("hA")}, {QStringLiteral("Luis"), QStringLiteral("hL")}});
+    irc->ListView1->add(QStringLiteral("luis"), 1);
+    QCoreApplication::processEvents();
+    const QRect row = w->ListView1->visualRect(w->ListView1->model()->index(1, 0));
+    QTest::mouseClick(w->ListView1->viewport(), Qt::RightButton, {}, row.center());
+    ASSERT_TRUE(w->mpop);
+    w->mpop->hide();
+
+    w->mignore->trigger();
+    EXPECT_TRUE(EstaIgnorado(QStringLiteral("luis")));
+    EXPECT_EQ(w->mignore->text(), QStringLiteral("Designorar a: Luis"));
+    EXPECT_EQ(entries(w)[1], (ListEntry{"Luis", 2, "hL", "#c0c0c0"}));
+    EXPECT_EQ(listEntries(*irc->ListView1)[0], (ListEntry{"luis", 2, {}, "#c0c0c0"}));
+
+    QTest::mouseClick(w->ListView1->viewport(), Qt::RightButton, {}, row.center());
+    w->mpop->hide();
+    EXPECT_EQ(w->mignore->text(), QStringLiteral("Designorar a: Luis")) << "the caption follows the list at each pop-up";
+    w->mignore->trigger();
+    EXPECT_FALSE(EstaIgnorado(QStringLiteral("Luis")));
+    EXPECT_EQ(w->mignore->text(), QStringLiteral("Ignorar a: Luis"));
+    EXPECT_EQ(entries(w)[1], (ListEntry{"Luis", 1, "hL", "#000000"}));
+}

@@ -23,13 +23,20 @@ void ConnectedClient::SetUp()
     server.clearLines();
 }
 
+namespace {
+
+// How long the client may take to answer a PING.
+constexpr int kAnswerMs = 60000;
+
+}  // namespace
+
 void ConnectedClient::sync()
 {
     const QString token = QStringLiteral(":sync%1").arg(++syncs_);
     server.sends(QStringLiteral("PING ") + token);
     // A generous bound: the answer comes as soon as the lines before it are
     // handled, which takes long on a machine busy with other builds.
-    ASSERT_TRUE(server.clientSent(QStringLiteral("PONG ") + token, 60000))
+    ASSERT_TRUE(server.clientSent(QStringLiteral("PONG ") + token, kAnswerMs))
         << "client did not answer " << token.toStdString();
     server.clearLines();
 }
@@ -39,6 +46,18 @@ void ConnectedClient::receive(const QStringList& lines)
     for (const QString& l : lines)
         server.sends(l);
     sync();
+}
+
+QStringList ConnectedClient::sentLines()
+{
+    const QString token = QStringLiteral(":look%1").arg(++syncs_);
+    server.sends(QStringLiteral("PING ") + token);
+    EXPECT_TRUE(server.clientSent(QStringLiteral("PONG ") + token, kAnswerMs))
+        << "client did not answer " << token.toStdString();
+    QStringList lines = server.lines();
+    lines.removeAll(QStringLiteral("PONG ") + token);
+    server.clearLines();
+    return lines;
 }
 
 QStringList ConnectedClient::statusLines() const

@@ -16,6 +16,8 @@ protected:
     void sync();
     // The server sends these lines; returns once the client handled them.
     void receive(const QStringList& lines);
+    // Every line the client sent since the last look, in order.
+    QStringList sentLines();
     // The status box's lines, without the answers to sync()'s PINGs.
     QStringList statusLines() const;
     // The fragments written into the main view since the window loaded.
