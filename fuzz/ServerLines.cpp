@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -102,10 +101,7 @@ public:
             fail("no temporary folder");
         copyTree(QStringLiteral(TROVELIN_FILES_DIR), home.path() + QStringLiteral("/Files"));
         qputenv("TROVELIN_HOME", home.path().toLocal8Bit());
-        // The client keeps its port in 16 signed bits.
-        for (int attempt = 0; attempt < 200 && !server_.isListening(); ++attempt)
-            server_.listen(QHostAddress::LocalHost, quint16(20000 + QRandomGenerator::global()->bounded(12000)));
-        if (!server_.isListening())
+        if (!server_.listen(QHostAddress::LocalHost))
             fail("no free port");
     }
 
@@ -155,7 +151,7 @@ private:
         Function::ResetState();
         setNicks();
         Function::ServidorIRC = QStringLiteral("127.0.0.1");
-        Function::PuertoIRC = qint16(server_.serverPort());
+        Function::PuertoIRC = server_.serverPort();
         irc_ = frmIRC::instance();
         irc_->ConnectarChat();
         waitFor([&] { return server_.hasPendingConnections(); }, "the client did not connect");

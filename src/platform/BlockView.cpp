@@ -53,6 +53,7 @@ BlockView::BlockView(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &BlockView::onScrollAction);
+    verticalScrollBar()->installEventFilter(this);
 }
 
 BlockView::~BlockView() = default;
@@ -72,7 +73,15 @@ qsizetype BlockView::layoutMemory() const { return qsizetype(heights_.memoryUsed
 
 int BlockView::contentWidth() const { return std::max(1, viewport()->width() - 2 * marginX); }
 int BlockView::contentHeight() const { return std::max(1, viewport()->height() - 2 * marginY); }
-int BlockView::lineStep() const { return fontMetrics().lineSpacing(); }
+int BlockView::lineStep() const { return QFontMetrics(layoutFont()).lineSpacing(); }
+
+// The skin's style sheet sets the font when the view is polished: a view
+// laid out before it is first shown must already use that font.
+QFont BlockView::layoutFont() const
+{
+    ensurePolished();
+    return font();
+}
 
 QTextDocument* BlockView::document(int block) const
 {
@@ -85,7 +94,7 @@ QTextDocument* BlockView::document(int block) const
     QTextDocument* doc = createDocument();
     doc->setUndoRedoEnabled(false);
     doc->setDocumentMargin(0);
-    doc->setDefaultFont(font());
+    doc->setDefaultFont(layoutFont());
     QTextOption option = doc->defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     doc->setDefaultTextOption(option);
@@ -304,7 +313,7 @@ void BlockView::refresh()
 {
     syncScrollBar();
     // Painted now, so that the round knows what painting cost.
-    repaint();
+    viewport()->repaint();
 }
 
 void BlockView::syncScrollBar()
@@ -319,6 +328,22 @@ void BlockView::syncScrollBar()
     bar->setSingleStep(u);
     bar->setValue(toValue(current()));
     syncing_ = false;
+}
+
+// The scroll bar catches up in the next repaint round; what the user does
+// with it must start from the view's position as it is now.
+bool BlockView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == verticalScrollBar() && scrollBarDirty_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu: syncScrollBar(); break;
+        default: break;
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 void BlockView::onScrollAction(int action)

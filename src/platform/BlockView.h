@@ -74,6 +74,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Pos {
@@ -92,6 +93,7 @@ private:
         int height;
     };
 
+    QFont layoutFont() const;
     QTextDocument* document(int block) const;
     int contentWidth() const;
     int contentHeight() const;

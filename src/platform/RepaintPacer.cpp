@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QSet>
+#include <QHash>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -22,10 +22,16 @@ public:
 
     void request(QObject* owner, std::function<void()> refresh)
     {
-        if (waiting_.contains(owner))
+        if (Pending* waiting = waiting_.value(owner)) {
+            // A new owner may sit where a gone one still waits: it takes its turn.
+            if (!waiting->owner) {
+                waiting->owner = owner;
+                waiting->refresh = std::move(refresh);
+            }
             return;
-        waiting_.insert(owner);
+        }
         pending_.push_back({owner, owner, std::move(refresh)});
+        waiting_.insert(owner, &pending_.back());
         schedule();
     }
 
@@ -63,7 +69,7 @@ private:
 
     QTimer timer_;
     std::deque<Pending> pending_;
-    QSet<QObject*> waiting_;
+    QHash<QObject*, Pending*> waiting_;  // into pending_, whose ends move no element
     QElapsedTimer sinceRound_;
     qint64 gapMs_ = kFrameMs;
 };

@@ -53,24 +53,6 @@ Form* WindowSlots::first(const QString& caption) const
     return nullptr;
 }
 
-QList<Form*> WindowSlots::all(const QString& caption) const
-{
-    QList<Form*> r;
-    for (const int slot : byCaption_.all(caption))
-        if (Form* w = at(slot))
-            r << w;
-    return r;
-}
-
-QList<Form*> WindowSlots::open() const
-{
-    QList<Form*> r;
-    for (int slot = 0; slot < count(); ++slot)
-        if (Form* w = at(slot))
-            r << w;
-    return r;
-}
-
 void WindowSlots::reset()
 {
     for (int s = 0; s < count(); ++s)

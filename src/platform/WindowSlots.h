@@ -32,12 +32,12 @@ public:
     Form* at(int slot) const;
     // The first open window with this caption, or null.
     Form* first(const QString& caption) const;
-    // Every open window with this caption, in slot order.
-    QList<Form*> all(const QString& caption) const;
-    // Every open window, in slot order.
-    QList<Form*> open() const;
     // Back to one empty slot; the windows themselves are left alone.
     void reset();
+
+protected:
+    // The slots indexed under caption, in slot order; some may be closed.
+    const SlotIndex::Slots& slotsWith(const QString& caption) const { return byCaption_.all(caption); }
 
 private:
     struct Slot {
@@ -58,16 +58,22 @@ class WindowSlotsOf : public WindowSlots {
 public:
     T* at(int slot) const { return static_cast<T*>(WindowSlots::at(slot)); }
     T* first(const QString& caption) const { return static_cast<T*>(WindowSlots::first(caption)); }
-    QList<T*> all(const QString& caption) const { return cast(WindowSlots::all(caption)); }
-    QList<T*> open() const { return cast(WindowSlots::open()); }
-
-private:
-    static QList<T*> cast(const QList<Form*>& forms)
+    // Every open window with this caption, in slot order.
+    QList<T*> all(const QString& caption) const
     {
         QList<T*> r;
-        r.reserve(forms.size());
-        for (Form* f : forms)
-            r << static_cast<T*>(f);
+        for (const int slot : slotsWith(caption))
+            if (T* w = at(slot))
+                r << w;
+        return r;
+    }
+    // Every open window, in slot order.
+    QList<T*> open() const
+    {
+        QList<T*> r;
+        for (int slot = 0; slot < count(); ++slot)
+            if (T* w = at(slot))
+                r << w;
         return r;
     }
 };

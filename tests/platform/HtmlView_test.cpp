@@ -6,7 +6,10 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -35,6 +38,17 @@ QImage filledImage(QSize size, QColor color)
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
     return image;
+}
+
+// Where the scroll bar's thumb is when the view shows the end.
+QPoint endOfGroove(const QScrollBar& bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.subControls = QStyle::SC_All;
+    const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
+    return QPoint(groove.center().x(), groove.bottom() - 2);
 }
 
 // A view on screen (offscreen), as the user sees it.
@@ -190,6 +204,25 @@ TEST(HtmlViewSource, ScriptsThatAreNotAWriteAreRefused)
     EXPECT_EQ(view.documentHTML(), QStringLiteral("antes\nsin punto y coma\n"));
 }
 
+// The skin's style sheet sets every widget's font when it is polished: a
+// view laid out before it was ever shown uses that font too.
+TEST(HtmlViewLayout, AViewNeverShownLaysOutInTheFontOfTheStyleSheet)
+{
+    struct Sheet {
+        const QString before = qApp->styleSheet();
+        ~Sheet() { qApp->setStyleSheet(before); }
+    } sheet;
+    qApp->setStyleSheet(QStringLiteral("QWidget { font-size: 30pt; }"));
+    HtmlView hidden, shown;
+    for (HtmlView* view : {&hidden, &shown}) {
+        view->resize(360, 240);
+        view->writeln("hola" + tail);
+    }
+    shown.show();
+    EXPECT_GT(shown.blockHeight(0), 30);
+    EXPECT_EQ(hidden.blockHeight(0), shown.blockHeight(0));
+}
+
 TEST_F(ServedPictures, AServedPictureMakesItsLineTallerAndAMissingGifFallsBackToPng)
 {
     picture(QStringLiteral("Brisolo/IconCG/07.png"), QSize(40, 40));
@@ -289,6 +322,26 @@ TEST_F(ShownView, ScrollingToTheEndShowsTheLastFragmentAndStaysThere)
     EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
 }
 
+// What reaches the screen, not only what the view would paint when asked:
+// the window's pixels come to match the view's own drawing of its lines.
+TEST_F(ShownView, TheScreenShowsTheNewLines)
+{
+    const auto darkPixels = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width() - 20; ++x)  // the scroll bar aside
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const auto onScreen = [&] { return view.screen()->grabWindow(view.winId()).toImage(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return darkPixels(onScreen()) == 0; }, 5000));
+    writeLines(30, QStringLiteral("<b>negrita</b>"));
+    const QImage own = view.grab().toImage();
+    ASSERT_GT(darkPixels(own), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen() == own; }, 5000))
+        << darkPixels(onScreen()) << " dark pixels on screen, " << darkPixels(own) << " in the view's drawing";
+}
+
 TEST_F(ShownView, WhenTheUserHasScrolledUpAppendsDoNotMoveTheView)
 {
     writeLines(200);
@@ -311,9 +364,13 @@ TEST_F(ShownView, WhenTheUserHasScrolledUpAppendsDoNotMoveTheView)
 TEST_F(ShownView, TheScrollBarAndTheWheelMoveThroughTheHistory)
 {
     writeLines(300);
-    QApplication::processEvents();
+    // Dragged to the top at once, before the scroll bar's repaint round.
     QScrollBar* bar = view.verticalScrollBar();
-    bar->setValue(0);
+    const QPoint thumb = endOfGroove(*bar);
+    const QPoint above(thumb.x(), -50);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(bar, above);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, above);
     EXPECT_EQ(topBlock(), 0);
     EXPECT_EQ(view.blockRect(0).top(), 2);
 

@@ -4,7 +4,9 @@
 
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cstddef>
 #include <memory>
+#include <new>
 
 using namespace platform;
 
@@ -36,4 +38,21 @@ TEST(RepaintPacer, ARefreshThatAsksAgainRunsInALaterRound)
     ASSERT_TRUE(QTest::qWaitFor([&] { return runs == 3; }, 5000));
     QTest::qWait(50);
     EXPECT_EQ(runs, 3);
+}
+
+TEST(RepaintPacer, AnOwnerBornWhereAGoneOneWaitedIsRefreshed)
+{
+    alignas(QObject) std::byte place[sizeof(QObject)];
+    QObject* gone = new (place) QObject;
+    requestRepaint(gone, [] {});
+    gone->~QObject();
+    QObject* born = new (place) QObject;
+    QObject later;
+    int bornRuns = 0, laterRuns = 0;
+    requestRepaint(born, [&] { ++bornRuns; });
+    requestRepaint(&later, [&] { ++laterRuns; });
+    const bool ran = QTest::qWaitFor([&] { return laterRuns == 1; }, 5000);
+    born->~QObject();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(bornRuns, 1);
 }
