@@ -31,14 +31,7 @@ int main(int argc, char** argv)
     Function::AntiFlood = ignored > 0;
 
     const int total = 100000;
-    QByteArray flood;
-    flood.reserve(total * 80);
-    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
-                           "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
-    for (int i = 0; i < total; ++i)
-        flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) +
-                 ".1 PRIVMSG #sala :" + texts[i % 5] + "\r\n";
-    flood += "PING :fin\r\n";
+    QByteArray flood = bench::chatFlood(total, [](int) { return QByteArray("#sala"); }, "fin");
 
     const platform::LogBox* console = frmServer::instance()->RichTextBox1;
     if (args.contains(QStringLiteral("--console")))

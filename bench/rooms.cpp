@@ -43,16 +43,9 @@ int main(int argc, char** argv)
     // The new windows are shown and painted before the flood begins.
     bench::Server::waitUntil([] { return false; }, 2000);
 
-    // The same texts as the main-room flood.
+    // The main-room flood's lines, spread over the rooms.
     const int total = 100000;
-    QByteArray flood;
-    flood.reserve(total * 80);
-    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
-                           "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
-    for (int i = 0; i < total; ++i)
-        flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) + ".1 PRIVMSG " +
-                 room(i % rooms) + " :" + texts[i % 5] + "\r\n";
-    flood += "PING :flood\r\n";
+    const QByteArray flood = bench::chatFlood(total, [](int i) { return room(i % rooms); }, "flood");
     // Sent as the main-room flood sends its lines, so the two compare.
     server.clearReceived();
     const double floodCpuMs = bench::cpuMs();

@@ -139,6 +139,21 @@ inline double timeToPong(Server& server, const QByteArray& lines, const char* to
     return clock.nsecsElapsed() / 1e6;
 }
 
+// A flood of total PRIVMSG lines from 700 nicks behind 250 hosts, the
+// texts taking turns (emoticons, IRC codes, a list-picture code), line i
+// into room(i); then "PING :token".
+inline QByteArray chatFlood(int total, const std::function<QByteArray(int)>& room, const char* token)
+{
+    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
+                           "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
+    QByteArray flood;
+    flood.reserve(qsizetype(total) * 80);
+    for (int i = 0; i < total; ++i)
+        flood += ":nick" + QByteArray::number(i % 700) + "!u@10.0." + QByteArray::number(i % 250) + ".1 PRIVMSG " +
+                 room(i) + " :" + texts[i % 5] + "\r\n";
+    return flood + "PING :" + token + "\r\n";
+}
+
 // The main window shown and connected to server as "yo" for "#sala";
 // null, said on stderr, when it did not register.
 inline frmIRC* connectShown(Server& server)

@@ -85,7 +85,7 @@ void frmRoom::buildWindow()
     ListView1 = new ListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setToolTip(QStringLiteral("Lista de Usuarios/User List"));
-    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("ipvirtual")}, {70, 46});
+    ListView1->setColumns({QStringLiteral("Usuarios"), QStringLiteral("ipvirtual")}, {86, 30});
     ListView1->setImageList(userFaces());
 
     DHTMLEdit1 = new HtmlView(this);

@@ -144,7 +144,7 @@ TEST_F(Operador, InvitationsNameTheRoomAsTheServerSentIt)
         {2, {}, "INVITE ana #HotEL"},
         {3, {}, "INVITE ana &SERVER"},
         {-1, "&SERVER", "INVITE ana &SERVER"},  // typed as the box shows a listed room
-        {-1, "HotEL", "INVITE ana #HotEL"},
+        {-1, "hotel", "INVITE ana #HotEL"},
         {-1, "tertulia", "INVITE ana #tertulia"},
         {-1, "#sala", "INVITE ana ##sala"},
         {-1, "&server", "INVITE ana &SERVER"},  // room names know no case
