@@ -1,7 +1,8 @@
 // A names list of 10,000 users (in several 353 lines, as servers send it)
-// into the main room, then 10,000 JOIN and 10,000 PART lines; prints the
-// milliseconds of each phase, each timed to the PONG of a trailing PING,
-// and the processor time the phase took.
+// into the main room, then 10,000 JOIN and 10,000 PART lines, then 10,000
+// JOIN lines behind one host key (each a clone of every user before it);
+// prints the milliseconds of each phase, each timed to the PONG of a
+// trailing PING, and the processor time the phase took.
 //   bench_names USERS N    first ignores the first N of the joining users
 #include "common/BenchSupport.h"
 #include "core/Function.h"
@@ -34,11 +35,12 @@ int main(int argc, char** argv)
     }
     names += ":srv 366 yo #sala :End of NAMES list\r\n";
     // Hosts that differ in their first six characters: no clones.
-    QByteArray joins, parts;
+    QByteArray joins, parts, clones;
     for (int i = 0; i < users; ++i) {
         const QByteArray host = "h" + QByteArray::number(i).rightJustified(5, '0') + ".red";
         joins += ":nuevo" + QByteArray::number(i) + "!u@" + host + " JOIN :#sala\r\n";
         parts += ":nuevo" + QByteArray::number(i) + "!u@" + host + " PART #sala :adios\r\n";
+        clones += ":clon" + QByteArray::number(i) + "!u@cloak.red JOIN :#sala\r\n";
     }
 
     struct Took {
@@ -55,9 +57,12 @@ int main(int argc, char** argv)
     const Took j = phase(joins, "joins");
     const int afterJoins = irc->ListView1->count();
     const Took p = phase(parts, "parts");
+    const int afterParts = irc->ListView1->count();
+    const Took c = phase(clones, "clones");
     std::printf("names: %d users: names list %.1f ms (processor %.1f ms, %d entries), %d joins %.1f ms (%.1f ms, %d "
-                "entries), %d parts %.1f ms (%.1f ms, %d entries); %d ignored\n",
-                users, n.ms, n.cpuMs, afterNames, users, j.ms, j.cpuMs, afterJoins, users, p.ms, p.cpuMs,
-                irc->ListView1->count(), ignored);
+                "entries), %d parts %.1f ms (%.1f ms, %d entries), %d joins of clones %.1f ms (%.1f ms, %d entries); "
+                "%d ignored\n",
+                users, n.ms, n.cpuMs, afterNames, users, j.ms, j.cpuMs, afterJoins, users, p.ms, p.cpuMs, afterParts,
+                users, c.ms, c.cpuMs, irc->ListView1->count(), ignored);
     return 0;
 }

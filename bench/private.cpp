@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const kTexts[] = {"hola que tal :) como va todo", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
+const char* const kTexts[] = {"hola que tal :) como va todo", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
                               "una linea de charla corriente sin nada especial", "te paso esto //07 mira"};
 
 QByteArray lines(const QByteArray& nick, int count)

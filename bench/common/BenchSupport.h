@@ -144,7 +144,7 @@ inline double timeToPong(Server& server, const QByteArray& lines, const char* to
 // into room(i); then "PING :token".
 inline QByteArray chatFlood(int total, const std::function<QByteArray(int)>& room, const char* token)
 {
-    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", "\x03" "04rojo\x03 y \x02negrita\x02",
+    const char* texts[] = {"hola a todos :) que tal", "jajaja :D", ("\x03" "04rojo\x03 y \x02negrita\x02"),
                            "una linea de charla corriente sin nada especial", "alguien de Lima? //07"};
     QByteArray flood;
     flood.reserve(qsizetype(total) * 80);

@@ -295,7 +295,7 @@ void ListView::setImageList(const QList<QPixmap>& pictures)
 }
 
 int ListView::count() const { return d->entries.count(); }
-int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}, {}}); }
+int ListView::add(const QString& text, int smallIcon) { return d->append(Entry{text, smallIcon, {}, {}, false, {}}); }
 void ListView::remove(int position)
 {
     d->check(position);

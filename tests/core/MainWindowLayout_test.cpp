@@ -72,13 +72,16 @@ TEST_F(MainWindowLayout, HoldsTogetherFromItsSmallestSizeUp)
                 QWidget* w = all[i];
                 const QRect r = placeIn(irc, w);
                 EXPECT_TRUE(irc->rect().contains(r)) << nameOf(w).toStdString() << " leaves the window " << at;
-                if (auto* b = qobject_cast<QPushButton*>(w))
+                if (auto* b = qobject_cast<QPushButton*>(w)) {
                     EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString() << " is cut " << at;
-                if (auto* l = qobject_cast<QLabel*>(w))
+                }
+                if (auto* l = qobject_cast<QLabel*>(w)) {
                     EXPECT_GE(l->width(), l->minimumSizeHint().width()) << nameOf(w).toStdString() << " is cut " << at;
-                if (w != irc->DHTMLEdit1)
+                }
+                if (w != irc->DHTMLEdit1) {
                     EXPECT_LT(r.width() * r.height(), view.width() * view.height())
                         << nameOf(w).toStdString() << " outgrows the conversation " << at;
+                }
                 for (qsizetype j = i + 1; j < all.size(); ++j)
                     EXPECT_FALSE(r.intersects(placeIn(irc, all[j])))
                         << nameOf(w).toStdString() << " overlaps " << nameOf(all[j]).toStdString() << " " << at;
